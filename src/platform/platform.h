@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/evaluator.h"
+#include "platform/toolkit.h"
+
+namespace zelvo {
+
+// The desktop services handed to the window models at construction.
+struct Platform {
+    Evaluator& evaluator;
+    Toolkit& toolkit;
+};
+
+}  // namespace zelvo
