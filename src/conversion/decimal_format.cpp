@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <ranges>
 
 namespace zelvo {
 namespace {
@@ -88,12 +89,12 @@ std::optional<DecimalNumber> ParseDecimal(std::string_view text) {
 
 // Adds one unit in the last place of a digit string; may grow it by one digit.
 void IncrementDigits(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
+    for (char& digit : std::ranges::reverse_view(digits)) {
+        if (digit != '9') {
+            ++digit;
             return;
         }
-        *it = '0';
+        digit = '0';
     }
     digits.insert(digits.begin(), '1');
 }
