@@ -7,9 +7,21 @@ packages=(
     build-essential
     cmake
     ninja-build
+    pkg-config
     libgtest-dev
     libgmock-dev
     libbenchmark-dev
+    qt6-base-dev
+    libgl-dev
+    libxcb1-dev
+    libx11-dev
+    fonts-ipafont-gothic
+    xvfb
+    xauth
+    openbox
+    xdotool
+    xclip
+    x11-utils
 )
 
 missing=()

@@ -1,27 +1,53 @@
 #include "bar/form1.h"
 
+#include "bar/skin_roles.h"
+#include "control/form2.h"
+
 namespace zelvo {
 namespace {
 
-constexpr float kUnitBoxLeft0 = 390;
+constexpr float kStripHeight = 495;
+constexpr float kPictureWidth = 390;
 constexpr float kUnitBoxPitch = 1725;
 constexpr float kUnitBoxTop = 140;
 constexpr float kUnitBoxWidth = 1335;
 constexpr float kUnitBoxHeight = 270;
+constexpr float kWindowHeightMargin = 30;
 
 }  // namespace
 
 form1::form1(Platform& platform, Form2& dialog) : platform_(platform), dialog_(dialog) {
+    topimg = {0, 0, kPictureWidth, kStripHeight};
     for (int i = 0; i < kUnitBoxCount; ++i) {
         TextBox& box = text1.at(i);
-        box.Left = kUnitBoxLeft0 + kUnitBoxPitch * static_cast<float>(i);
+        box.Left = kPictureWidth + kUnitBoxPitch * static_cast<float>(i);
         box.Top = kUnitBoxTop;
         box.Width = kUnitBoxWidth;
         box.Height = kUnitBoxHeight;
         box.ToolTipText = std::string(kUnitBoxToolTips.at(i));
         box.TabIndex = i;
     }
+    for (int i = 0; i < kSeparatorCount; ++i) {
+        BorderImg.at(i) = {text1.at(i).Left + kUnitBoxWidth, 0, kPictureWidth, kStripHeight};
+    }
+    BottomImg = {text1[6].Left + kUnitBoxWidth, 0, 510, kStripHeight};
+    Image2 = {kPictureWidth, 0, 11685, kStripHeight};
+    Image2.Stretch = true;
+    BBox = {1080, 720, 1215, kStripHeight, false};
+
+    Width = BottomImg.Left + BottomImg.Width;
+    Height = Image2.Height + kWindowHeightMargin;
+
+    Frame5 = {2400, 840, 4000, 1500, "", false};
     Text4.Text = "keyasciiチェッカー";
+
+    for (int slot = 1; slot <= ImageList1.kCount; ++slot) {
+        ImageList1.Slot(slot) = platform_.toolkit.BuiltinPicture(slot);
+    }
+}
+
+void form1::Form_Load() {
+    skin_settings(SkinFolder(platform_.folders.ProgramFolder(), dialog_.Combo1.SelectedItem()));
 }
 
 }  // namespace zelvo

@@ -4,10 +4,17 @@ namespace zelvo {
 namespace {
 
 constexpr int kInitialDecimals = 2;
+constexpr float kPreviewHeight = 495;
+constexpr std::array<float, 10> kPreviewLefts = {0,    120,  540,  1110, 1680,
+                                                 2280, 2820, 3360, 3960, 0};
 
 }  // namespace
 
 Form2::Form2(Platform& platform, form1& bar) : platform_(platform), bar_(bar) {
+    Caption = "設定";
+    Width = 5535;
+    Height = 3855;
+
     Frame7 = {120, 120, 2535, 975, "Pixel部の設定"};
     Option1[0] = {120, 255, 1095, 255, "win(96ppi)"};
     Option1[1] = {1200, 240, 1200, 255, "mac(72ppi)"};
@@ -27,6 +34,27 @@ Form2::Form2(Platform& platform, form1& bar) : platform_(platform), bar_(bar) {
     UpDown1.Height = 255;
     UpDown1.Value = kInitialDecimals;
     Label1 = {1080, 550, 1215, 255, "まで表示する"};
+
+    Frame2 = {2760, 1080, 2655, 975, "Barの表示設定"};
+    Check1 = {120, 240, 2450, 255, "起動時はtaskbarに格納"};
+    Check2 = {120, 600, 2450, 255, "Zelvoは常に最前面に表示"};
+
+    Frame8 = {120, 1320, 2535, 735, "ホットキー設定"};
+    picHotKey = {120, 360, 1575, 255};
+    cmdSet = {1800, 360, 615, 255, "変更"};
+
+    Frame3 = {120, 2160, 5295, 1575, "skin選択"};
+    Label2 = {1320, 0, 5175, 255, ""};
+    Combo1 = {120, 840, 3975, 300, "skinセットがありません"};
+    Command1 = {4200, 840, 855, 255, "確　認"};
+    Command2 = {120, 1200, 4935, 255, "バーに適用"};
+    Picture1 = {600, 240, 4455, 495};
+    for (std::size_t i = 0; i < Image1.size(); ++i) {
+        Image1.at(i) = {kPreviewLefts.at(i), i == 1 ? 240.0F : 0.0F, 390, kPreviewHeight};
+    }
+    Image1[8].Width = 510;
+    Image1[9].Width = 4455;
+    Image1[9].Stretch = true;
 
     SetOption1(0, true);
 }

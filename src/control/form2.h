@@ -1,10 +1,16 @@
 #pragma once
 
 #include <array>
+#include <string>
 
+#include "controls/check_box.h"
+#include "controls/combo_box.h"
+#include "controls/command_button.h"
 #include "controls/frame.h"
+#include "controls/image.h"
 #include "controls/label.h"
 #include "controls/option_button.h"
+#include "controls/picture_box.h"
 #include "controls/text_box.h"
 #include "controls/up_down.h"
 #include "platform/platform.h"
@@ -13,10 +19,17 @@ namespace zelvo {
 
 class form1;
 
-// The control window, which is also the settings dialog ("設定").
+// The control window, which is also the settings dialog ("設定"). Frames are
+// placed in the dialog; each control is placed relative to its frame.
 class Form2 {
   public:
     Form2(Platform& platform, form1& bar);
+
+    // The window (client size).
+    std::string Caption;
+    float Width = 0;
+    float Height = 0;
+    bool Visible = false;
 
     // Pixel density ("Pixel部の設定"): 96 ppi, 72 ppi, or the density typed in Text5.
     Frame Frame7;
@@ -30,6 +43,26 @@ class Form2 {
     UpDown UpDown1;
     Label Label1;
 
+    // Bar options ("Barの表示設定"): start in the tray; keep the bar on top.
+    Frame Frame2;
+    CheckBox Check1;
+    CheckBox Check2;
+
+    // Hot key ("ホットキー設定"): the key-capture control lives in picHotKey.
+    Frame Frame8;
+    PictureBox picHotKey;
+    CommandButton cmdSet;
+
+    // Skin choice ("skin選択"). Image1(1) sits in the frame; the other previews sit
+    // in the white box Picture1.
+    Frame Frame3;
+    Label Label2;
+    ComboBox Combo1;
+    CommandButton Command1;
+    CommandButton Command2;
+    PictureBox Picture1;
+    std::array<Image, 10> Image1;
+
     // Selects or clears a density option as a click would: selecting one clears the
     // other two and raises Option1_Click; clearing touches only that option.
     void SetOption1(int index, bool value);
@@ -42,8 +75,14 @@ class Form2 {
     void UpDown1_UpClick();
     void UpDown1_DownClick();
 
+    // Appends the names of the sub-folders of `folderPath`, depth first, to Combo1.
+    void ListSkinFolders(const std::string& folderPath);
+    void Command1_Click();
+    void Command2_Click();
+
   private:
     void ShowDecimals();
+    void ListSkinFoldersBelow(const std::string& folderPath, int depth);
 
     Platform& platform_;
     form1& bar_;

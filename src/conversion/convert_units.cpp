@@ -16,7 +16,9 @@ namespace {
 std::string ParenthesiseOperands(std::string_view text) {
     std::string expression(text);
     for (const std::string_view op : {"*", "+", "-", "/"}) {
-        expression = ReplaceAll(expression, op, ")" + std::string(op) + "(");
+        std::string replacement(")");
+        replacement.append(op).append("(");
+        expression = ReplaceAll(expression, op, replacement);
     }
     return "(" + expression + ")";
 }

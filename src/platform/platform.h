@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/evaluator.h"
+#include "platform/folders.h"
 #include "platform/toolkit.h"
 
 namespace zelvo {
@@ -9,6 +10,7 @@ namespace zelvo {
 struct Platform {
     Evaluator& evaluator;
     Toolkit& toolkit;
+    Folders& folders;
 };
 
 }  // namespace zelvo

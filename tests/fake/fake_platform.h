@@ -1,10 +1,13 @@
 #pragma once
 
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bar/skin_roles.h"
 #include "platform/eval/expression_evaluator.h"
 #include "platform/platform.h"
+#include "platform/posix/posix_folders.h"
 #include "platform/toolkit.h"
 
 namespace zelvo::fake {
@@ -14,7 +17,8 @@ struct ShownMessage {
     MessageIcon icon;
 };
 
-// Records every message box and beep instead of showing it.
+// Records every message box and beep instead of showing it, works at 96 ppi, and
+// reads only the size of GIF files, enough for the models.
 class FakeToolkit : public Toolkit {
   public:
     void MessageBox(std::string_view prompt, MessageIcon icon) override {
@@ -22,15 +26,50 @@ class FakeToolkit : public Toolkit {
     }
     void Beep() override { ++beeps; }
 
+    float TwipsPerPixelX() const override { return twipsPerPixel; }
+    float TwipsPerPixelY() const override { return twipsPerPixel; }
+
+    PictureRef LoadPicture(const std::string& path) override {
+        ++pictureLoads;
+        std::ifstream file(path, std::ios::binary);
+        std::string header(10, '\0');
+        if (!file.read(header.data(), static_cast<std::streamsize>(header.size())) ||
+            (header.compare(0, 6, "GIF87a") != 0 && header.compare(0, 6, "GIF89a") != 0)) {
+            return nullptr;
+        }
+        const auto byte = [&header](int i) { return static_cast<unsigned char>(header.at(i)); };
+        return std::make_shared<Picture>(byte(6) | (byte(7) << 8), byte(8) | (byte(9) << 8), path);
+    }
+
+    PictureRef BuiltinPicture(int slot) override {
+        const int width = slot == kSlotRightEnd ? 34 : 26;
+        return std::make_shared<Picture>(
+            width, 33, "builtin:" + std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))));
+    }
+
     std::vector<ShownMessage> messages;
     int beeps = 0;
+    int pictureLoads = 0;
+    float twipsPerPixel = 15;
 };
 
-// A headless platform: the real evaluator, a recording toolkit.
+// Real folder listing under a program folder of the test's choosing.
+class FakeFolders : public Folders {
+  public:
+    std::string ProgramFolder() const override { return programFolder; }
+    std::vector<std::string> SubFolders(const std::string& path) const override {
+        return ListSubFolders(path);
+    }
+
+    std::string programFolder = "/nonexistent-zelvo-program-folder";
+};
+
+// A headless platform: the real evaluator, a recording toolkit, real folders.
 struct FakePlatform {
     ExpressionEvaluator evaluator;
     FakeToolkit toolkit;
-    Platform platform{evaluator, toolkit};
+    FakeFolders folders;
+    Platform platform{evaluator, toolkit, folders};
 };
 
 }  // namespace zelvo::fake

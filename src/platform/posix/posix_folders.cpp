@@ -1,0 +1,36 @@
+#include "platform/posix/posix_folders.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace zelvo {
+
+std::vector<std::string> ListSubFolders(const std::string& path) {
+    std::vector<std::string> names;
+    std::error_code error;
+    std::filesystem::directory_iterator it(path, error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) {
+            names.push_back(it->path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string PosixFolders::ProgramFolder() const {
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return std::filesystem::current_path(error).string();
+    }
+    return executable.parent_path().string();
+}
+
+std::vector<std::string> PosixFolders::SubFolders(const std::string& path) const {
+    return ListSubFolders(path);
+}
+
+}  // namespace zelvo

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/folders.h"
+
+namespace zelvo {
+
+// Names of the direct sub-folders of `path` (links to folders included), sorted by
+// name; empty when there are none or the folder cannot be read.
+std::vector<std::string> ListSubFolders(const std::string& path);
+
+class PosixFolders final : public Folders {
+  public:
+    std::string ProgramFolder() const override;
+    std::vector<std::string> SubFolders(const std::string& path) const override;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,74 @@
+#include "platform/qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "bar/skin_roles.h"
+#include "platform/qt/qt_picture.h"
+
+namespace zelvo {
+namespace {
+
+constexpr float kTwipsPerInch = 1440.0F;
+
+float TwipsPerPixel(qreal dotsPerInch) {
+    return dotsPerInch > 0 ? kTwipsPerInch / static_cast<float>(dotsPerInch) : 15.0F;
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void QtToolkit::MessageBox(std::string_view prompt, MessageIcon icon) {
+    if (beforeModal_) {
+        beforeModal_();
+    }
+    QString text = FromUtf8(prompt);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(
+        icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
+        FromUtf8(kApplicationTitle), text, QMessageBox::Ok);
+    box.exec();
+}
+
+void QtToolkit::Beep() {
+    QApplication::beep();
+}
+
+float QtToolkit::TwipsPerPixelX() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return TwipsPerPixel(screen != nullptr ? screen->logicalDotsPerInchX() : 96.0);
+}
+
+float QtToolkit::TwipsPerPixelY() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return TwipsPerPixel(screen != nullptr ? screen->logicalDotsPerInchY() : 96.0);
+}
+
+PictureRef QtToolkit::LoadPicture(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+        return nullptr;
+    }
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        return nullptr;
+    }
+    return std::make_shared<QtPicture>(QPixmap::fromImage(image), path);
+}
+
+PictureRef QtToolkit::BuiltinPicture(int slot) {
+    PictureRef& picture = builtin_.at(static_cast<std::size_t>(slot - 1));
+    if (!picture) {
+        picture = LoadPicture(
+            ":/builtin/" + std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))) + ".gif");
+    }
+    return picture;
+}
+
+}  // namespace zelvo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "platform/toolkit.h"
+
+namespace zelvo {
+
+// Message boxes, the beep, screen density and pictures through Qt Widgets.
+class QtToolkit final : public Toolkit {
+  public:
+    // Pictures larger than this are refused rather than loaded.
+    static constexpr int kMaxPictureSide = 4096;
+
+    // Called before a modal box opens, so that the windows show the latest state.
+    void SetBeforeModal(std::function<void()> beforeModal) {
+        beforeModal_ = std::move(beforeModal);
+    }
+
+    void MessageBox(std::string_view prompt, MessageIcon icon) override;
+    void Beep() override;
+    float TwipsPerPixelX() const override;
+    float TwipsPerPixelY() const override;
+    PictureRef LoadPicture(const std::string& path) override;
+    PictureRef BuiltinPicture(int slot) override;
+
+  private:
+    std::function<void()> beforeModal_;
+    std::array<PictureRef, 10> builtin_;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,196 @@
+#include "platform/qt/settings_view.h"
+
+#include <QCloseEvent>
+
+#include "platform/qt/fonts.h"
+#include "platform/qt/safe_call.h"
+#include "platform/qt/text_sync.h"
+#include "platform/qt/twips.h"
+
+namespace zelvo {
+namespace {
+
+constexpr qreal kDialogPointSize = 9;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+SettingsView::SettingsView(Form2& dialog, const Toolkit& toolkit, std::function<void()> changed)
+    : QWidget(nullptr, Qt::Dialog),
+      dialog_(dialog),
+      toolkit_(toolkit),
+      changed_(std::move(changed)) {
+    setFont(PGothicFont(kDialogPointSize, false));
+    setWindowTitle(Text(dialog_.Caption));
+    const float tpp = toolkit_.TwipsPerPixelX();
+    setFixedSize(TwipsToPixels(dialog_.Width, tpp), TwipsToPixels(dialog_.Height, tpp));
+    BuildDensityFrame();
+    BuildDecimalsFrame();
+    BuildBarFrame();
+    BuildHotKeyFrame();
+    BuildSkinFrame();
+}
+
+template <typename Control>
+void SettingsView::Place(QWidget* widget, const Control& control) const {
+    widget->setGeometry(PixelRect(control, toolkit_.TwipsPerPixelX()));
+}
+
+QGroupBox* SettingsView::NewFrame(const Frame& frame) {
+    auto* box = new QGroupBox(Text(frame.Caption), this);
+    Place(box, frame);
+    return box;
+}
+
+void SettingsView::Handle(const std::function<void()>& handler) {
+    if (rendering_) {
+        return;
+    }
+    SafeCall(handler);
+    changed_();
+}
+
+void SettingsView::BuildDensityFrame() {
+    QGroupBox* frame = NewFrame(dialog_.Frame7);
+    for (int i = 0; i < 3; ++i) {
+        const OptionButton& model = dialog_.Option1.at(static_cast<std::size_t>(i));
+        auto* option = new QRadioButton(Text(model.Caption), frame);
+        option->setAutoExclusive(false);
+        Place(option, model);
+        options_.at(static_cast<std::size_t>(i)) = option;
+        connect(option, &QRadioButton::clicked, this,
+                [this, i] { Handle([&] { dialog_.SetOption1(i, true); }); });
+    }
+    text5_ = new FilteredLineEdit(frame);
+    Place(text5_, dialog_.Text5);
+    text5_->SetKeyHandler(
+        [this](int& keyAscii) { SafeCall([&] { dialog_.Text5_KeyPress(keyAscii); }); });
+    connect(text5_, &QLineEdit::textChanged, this, [this] {
+        if (!rendering_) {
+            CopyBoxToModel(*text5_, dialog_.Text5);
+        }
+    });
+    auto* label9 = new QLabel(Text(dialog_.Label9.Caption), frame);
+    Place(label9, dialog_.Label9);
+}
+
+void SettingsView::BuildDecimalsFrame() {
+    QGroupBox* frame = NewFrame(dialog_.Frame1);
+    label5_ = new QLabel(frame);
+    label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Place(label5_, dialog_.Label5);
+    upDown_ = new UpDownArrows(frame);
+    Place(upDown_, dialog_.UpDown1);
+    connect(upDown_, &UpDownArrows::Up, this, [this] {
+        Handle([&] {
+            dialog_.UpDown1.StepUp();
+            dialog_.UpDown1_UpClick();
+        });
+    });
+    connect(upDown_, &UpDownArrows::Down, this, [this] {
+        Handle([&] {
+            dialog_.UpDown1.StepDown();
+            dialog_.UpDown1_DownClick();
+        });
+    });
+    auto* label1 = new QLabel(Text(dialog_.Label1.Caption), frame);
+    Place(label1, dialog_.Label1);
+}
+
+void SettingsView::BuildBarFrame() {
+    QGroupBox* frame = NewFrame(dialog_.Frame2);
+    check1_ = new QCheckBox(Text(dialog_.Check1.Caption), frame);
+    Place(check1_, dialog_.Check1);
+    connect(check1_, &QCheckBox::clicked, this,
+            [this](bool checked) { Handle([&] { dialog_.Check1.Value = checked ? 1 : 0; }); });
+    check2_ = new QCheckBox(Text(dialog_.Check2.Caption), frame);
+    Place(check2_, dialog_.Check2);
+    connect(check2_, &QCheckBox::clicked, this,
+            [this](bool checked) { Handle([&] { dialog_.Check2.Value = checked ? 1 : 0; }); });
+}
+
+void SettingsView::BuildHotKeyFrame() {
+    QGroupBox* frame = NewFrame(dialog_.Frame8);
+    picHotKey_ = new QFrame(frame);
+    picHotKey_->setFrameShape(QFrame::StyledPanel);
+    picHotKey_->setFrameShadow(QFrame::Sunken);
+    Place(picHotKey_, dialog_.picHotKey);
+    cmdSet_ = new QPushButton(Text(dialog_.cmdSet.Caption), frame);
+    Place(cmdSet_, dialog_.cmdSet);
+}
+
+void SettingsView::BuildSkinFrame() {
+    QGroupBox* frame = NewFrame(dialog_.Frame3);
+    label2_ = new QLabel(frame);
+    Place(label2_, dialog_.Label2);
+    combo1_ = new QComboBox(frame);
+    Place(combo1_, dialog_.Combo1);
+    connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!rendering_) {
+            dialog_.Combo1.ListIndex = index;
+        }
+    });
+    command1_ = new QPushButton(Text(dialog_.Command1.Caption), frame);
+    Place(command1_, dialog_.Command1);
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { Handle([&] { dialog_.Command1_Click(); }); });
+    command2_ = new QPushButton(Text(dialog_.Command2.Caption), frame);
+    Place(command2_, dialog_.Command2);
+    connect(command2_, &QPushButton::clicked, this,
+            [this] { Handle([&] { dialog_.Command2_Click(); }); });
+
+    picture1_ = new QFrame(frame);
+    picture1_->setFrameShape(QFrame::Box);
+    picture1_->setStyleSheet(QStringLiteral("QFrame { background: white; }"));
+    Place(picture1_, dialog_.Picture1);
+    for (std::size_t i = 0; i < previews_.size(); ++i) {
+        previews_.at(i) = new PictureLabel(i == 1 ? static_cast<QWidget*>(frame) : picture1_);
+    }
+    previews_[9]->lower();
+}
+
+void SettingsView::Render() {
+    rendering_ = true;
+    const float tpp = toolkit_.TwipsPerPixelX();
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        options_.at(i)->setChecked(dialog_.Option1.at(i).Value);
+    }
+    CopyModelToBox(dialog_.Text5, *text5_);
+    text5_->setEnabled(dialog_.Text5.Enabled);
+    label5_->setText(Text(dialog_.Label5.Caption));
+    check1_->setChecked(dialog_.Check1.Value == 1);
+    check2_->setChecked(dialog_.Check2.Value == 1);
+    label2_->setText(Text(dialog_.Label2.Caption));
+
+    QStringList items;
+    for (const std::string& item : dialog_.Combo1.List) {
+        items.append(Text(item));
+    }
+    QStringList shown;
+    for (int i = 0; i < combo1_->count(); ++i) {
+        shown.append(combo1_->itemText(i));
+    }
+    if (shown != items) {
+        combo1_->clear();
+        combo1_->addItems(items);
+    }
+    combo1_->setPlaceholderText(Text(dialog_.Combo1.Text));
+    combo1_->setCurrentIndex(dialog_.Combo1.ListIndex);
+    combo1_->setVisible(dialog_.Combo1.Visible);
+
+    for (std::size_t i = 0; i < previews_.size(); ++i) {
+        previews_.at(i)->Render(dialog_.Image1.at(i), tpp);
+    }
+    setVisible(dialog_.Visible);
+    rendering_ = false;
+}
+
+void SettingsView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Handle([&] { dialog_.Visible = false; });
+}
+
+}  // namespace zelvo

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "control/form2.h"
+#include "platform/qt/filtered_line_edit.h"
+#include "platform/qt/picture_label.h"
+#include "platform/qt/up_down_arrows.h"
+
+namespace zelvo {
+
+// The settings dialog ("設定") on screen, laid out from the dialog model in twips.
+class SettingsView : public QWidget {
+    Q_OBJECT
+  public:
+    // `changed` is called after every event this view passed to the model.
+    SettingsView(Form2& dialog, const Toolkit& toolkit, std::function<void()> changed);
+
+    void Render();
+
+    QRadioButton* densityOption(int index) const {
+        return options_.at(static_cast<std::size_t>(index));
+    }
+    FilteredLineEdit* densityBox() const { return text5_; }
+    UpDownArrows* decimalsArrows() const { return upDown_; }
+    QLabel* decimalsSample() const { return label5_; }
+    QComboBox* skinList() const { return combo1_; }
+    QPushButton* previewButton() const { return command1_; }
+    QPushButton* applyButton() const { return command2_; }
+    PictureLabel* preview(int index) const { return previews_.at(static_cast<std::size_t>(index)); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildDensityFrame();
+    void BuildDecimalsFrame();
+    void BuildBarFrame();
+    void BuildHotKeyFrame();
+    void BuildSkinFrame();
+    QGroupBox* NewFrame(const Frame& frame);
+    template <typename Control>
+    void Place(QWidget* widget, const Control& control) const;
+    void Handle(const std::function<void()>& handler);
+
+    Form2& dialog_;
+    const Toolkit& toolkit_;
+    std::function<void()> changed_;
+    bool rendering_ = false;
+
+    std::array<QRadioButton*, 3> options_{};
+    FilteredLineEdit* text5_ = nullptr;
+    QLabel* label5_ = nullptr;
+    UpDownArrows* upDown_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QCheckBox* check2_ = nullptr;
+    QFrame* picHotKey_ = nullptr;
+    QPushButton* cmdSet_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QFrame* picture1_ = nullptr;
+    std::array<PictureLabel*, 10> previews_{};
+};
+
+}  // namespace zelvo

@@ -1,0 +1,41 @@
+#include "platform/qt/unit_box_edit.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+
+namespace zelvo {
+
+UnitBoxEdit::UnitBoxEdit(QWidget* parent) : FilteredLineEdit(parent) {}
+
+void UnitBoxEdit::focusInEvent(QFocusEvent* event) {
+    FilteredLineEdit::focusInEvent(event);
+    focusClick_ = event->reason() == Qt::MouseFocusReason;
+    emit FocusGained();
+}
+
+void UnitBoxEdit::mousePressEvent(QMouseEvent* event) {
+    if (focusClick_) {
+        event->accept();
+        return;
+    }
+    FilteredLineEdit::mousePressEvent(event);
+}
+
+void UnitBoxEdit::mouseMoveEvent(QMouseEvent* event) {
+    if (focusClick_) {
+        event->accept();
+        return;
+    }
+    FilteredLineEdit::mouseMoveEvent(event);
+}
+
+void UnitBoxEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (focusClick_) {
+        focusClick_ = false;
+        event->accept();
+        return;
+    }
+    FilteredLineEdit::mouseReleaseEvent(event);
+}
+
+}  // namespace zelvo

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QToolButton>
+#include <QWidget>
+
+namespace zelvo {
+
+// A pair of small up and down arrows stacked in the place of an up/down control.
+class UpDownArrows : public QWidget {
+    Q_OBJECT
+  public:
+    explicit UpDownArrows(QWidget* parent = nullptr);
+
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
+
+  signals:
+    void Up();
+    void Down();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QToolButton* up_;
+    QToolButton* down_;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "control/window_set.h"
+#include "platform/qt/bar_view.h"
+#include "platform/qt/qt_toolkit.h"
+#include "platform/qt/settings_view.h"
+
+namespace zelvo {
+
+// The views of all windows. Whatever event one of them passes to a model, all of
+// them are brought up to date afterwards, as one handler may change several windows.
+class WindowViews {
+  public:
+    WindowViews(WindowSet& windows, QtToolkit& toolkit);
+
+    void Render();
+
+    BarView& bar() { return bar_; }
+    SettingsView& dialog() { return dialog_; }
+
+  private:
+    bool rendering_ = false;
+    BarView bar_;
+    SettingsView dialog_;
+};
+
+}  // namespace zelvo
