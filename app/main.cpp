@@ -46,6 +46,7 @@ int main(int argc, char* argv[]) {
     dialog.Combo1.SelectFirst(std::string(zelvo::kDefaultSkin));
     dialog.Command1_Click();
     dialog.Command2_Click();
+    dialog.FormatDecimalsSample();
 
     const float screenHeight =
         static_cast<float>(QGuiApplication::primaryScreen()->size().height()) *

@@ -7,5 +7,8 @@ scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release
 
-echo "The conversion engine is built; the bar window is not built yet."
-echo "Try it through its tests: ctest --preset release"
+if [ -z "${DISPLAY:-}" ]; then
+    echo "Zelvo needs an X display and DISPLAY is not set; without a desktop, run: xvfb-run -a scripts/run.sh" >&2
+    exit 1
+fi
+exec build/release/zelvo

@@ -74,6 +74,8 @@ class Form2 {
     // The arrows have already changed UpDown1's value when these run.
     void UpDown1_UpClick();
     void UpDown1_DownClick();
+    // Shows the chosen number of decimals in the sample Label5 ("0.00" for two).
+    void FormatDecimalsSample();
 
     // Appends the names of the sub-folders of `folderPath`, depth first, to Combo1.
     void ListSkinFolders(const std::string& folderPath);

@@ -46,8 +46,12 @@ void Form2::UpDown1_DownClick() {
     ShowDecimals();
 }
 
-void Form2::ShowDecimals() {
+void Form2::FormatDecimalsSample() {
     Label5.Caption = FormatDecimals(Label5.Caption, UpDown1.Value);
+}
+
+void Form2::ShowDecimals() {
+    FormatDecimalsSample();
     FormatResults(bar_, *this);
 }
 

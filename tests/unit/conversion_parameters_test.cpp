@@ -81,6 +81,13 @@ TEST_F(ConversionParametersTest, ArrowsReRoundTheBarWithoutConverting) {
     EXPECT_EQ(bar.text1[3].Text, "72.0166200000");
 }
 
+TEST_F(ConversionParametersTest, SampleShowsTheDecimalsWithoutTouchingTheBar) {
+    bar.text2[1] = "25.4";
+    dialog.FormatDecimalsSample();
+    EXPECT_EQ(dialog.Label5.Caption, "0.00");
+    EXPECT_EQ(bar.text1[1].Text, "");
+}
+
 TEST_F(ConversionParametersTest, ArrowsStopAtTheEnds) {
     dialog.UpDown1.Value = 10;
     dialog.UpDown1.StepUp();

@@ -11,6 +11,9 @@ namespace zelvo {
 namespace {
 
 constexpr qreal kDialogPointSize = 9;
+// The density captions were laid out for a face narrower in Latin letters than the
+// stand-in P-Gothic; a point less keeps "win(96ppi)" and "(ppi)" within their place.
+constexpr qreal kDensityPointSize = 8;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -59,6 +62,7 @@ void SettingsView::BuildDensityFrame() {
         const OptionButton& model = dialog_.Option1.at(static_cast<std::size_t>(i));
         auto* option = new QRadioButton(Text(model.Caption), frame);
         option->setAutoExclusive(false);
+        option->setFont(PGothicFont(kDensityPointSize, false));
         Place(option, model);
         options_.at(static_cast<std::size_t>(i)) = option;
         connect(option, &QRadioButton::clicked, this,
@@ -74,6 +78,7 @@ void SettingsView::BuildDensityFrame() {
         }
     });
     auto* label9 = new QLabel(Text(dialog_.Label9.Caption), frame);
+    label9->setFont(PGothicFont(kDensityPointSize, false));
     Place(label9, dialog_.Label9);
 }
 

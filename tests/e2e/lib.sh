@@ -1,0 +1,111 @@
+# Shared steps of the end-to-end tests: a private X display with a window manager,
+# a fresh program folder, the real Zelvo started in it, and ways to reach its boxes.
+# Source it, then call e2e_setup PROGRAM SKIN_FOLDER.
+
+set -euo pipefail
+
+e2e_work=
+e2e_pids=()
+e2e_failures=0
+e2e_passes=0
+
+e2e_cleanup() {
+    local pid
+    for pid in "${e2e_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${e2e_pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    [ -n "$e2e_work" ] && rm -rf "$e2e_work"
+}
+
+# Starts Xvfb on a free display and openbox on it; makes a program folder holding a
+# copy of the program and its skins.
+e2e_setup() {
+    local program=$1 skins=$2
+    e2e_work=$(mktemp -d)
+    trap e2e_cleanup EXIT
+    mkfifo "$e2e_work/display"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$e2e_work/display" \
+        2>"$e2e_work/xvfb.log" &
+    e2e_pids+=($!)
+    local display
+    if ! read -r -t 15 display <"$e2e_work/display"; then
+        echo "Xvfb did not start" >&2
+        cat "$e2e_work/xvfb.log" >&2
+        exit 1
+    fi
+    export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+    openbox >"$e2e_work/openbox.log" 2>&1 &
+    e2e_pids+=($!)
+    e2e_wait "the window manager" wmctrl_ready
+    mkdir -p "$e2e_work/program"
+    cp "$program" "$e2e_work/program/zelvo"
+    cp -r "$skins" "$e2e_work/program/skin"
+}
+
+wmctrl_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Polls a command until it succeeds, for up to ten seconds.
+e2e_wait() {
+    local what=$1
+    shift
+    local tries
+    for tries in $(seq 100); do
+        if "$@"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "timed out waiting for $what" >&2
+    return 1
+}
+
+# Starts Zelvo from its program folder and finds its bar window.
+start_zelvo() {
+    (cd "$e2e_work/program" && exec ./zelvo) >"$e2e_work/zelvo.log" 2>&1 &
+    zelvo_pid=$!
+    e2e_pids+=("$zelvo_pid")
+    e2e_wait "the bar" find_bar
+}
+
+find_bar() {
+    bar_window=$(xdotool search --onlyvisible --pid "$zelvo_pid" --name '^Zelvo$' 2>/dev/null | head -n 1)
+    [ -n "$bar_window" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$bar_window")"
+    bar_x=$X
+    bar_y=$Y
+}
+
+# The visible windows titled "Zelvo" other than the bar: message boxes.
+message_boxes() {
+    xdotool search --onlyvisible --name '^Zelvo$' 2>/dev/null | grep -vx "$bar_window" || true
+}
+
+# Clicks into unit box `index` of the factory design layout (boxes 89 pixels wide at
+# a pitch of 115, from x 26; 18 pixels high from y 9).
+click_box() {
+    local index=$1
+    xdotool mousemove $((bar_x + 26 + 115 * index + 44)) $((bar_y + 18)) click 1
+    sleep 0.2
+}
+
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+
+check() {
+    local name=$1 expected=$2 actual=$3
+    if [ "$expected" = "$actual" ]; then
+        e2e_passes=$((e2e_passes + 1))
+        echo "ok: $name"
+    else
+        e2e_failures=$((e2e_failures + 1))
+        echo "FAIL: $name: expected '$expected', got '$actual'"
+    fi
+}
+
+e2e_finish() {
+    echo "$e2e_passes passed, $e2e_failures failed"
+    [ "$e2e_failures" -eq 0 ]
+}
