@@ -41,6 +41,16 @@ form1::form1(Platform& platform, Form2& dialog) : platform_(platform), dialog_(d
     Frame5 = {2400, 840, 4000, 1500, "", false};
     Text4.Text = "keyasciiチェッカー";
 
+    pulldown1 = {
+        {"pulldown1_taskbar", "タスクバーへ格納"},
+        {"pulldown1_haba",
+         "幅を操作",
+         {{"pulldown1_haba_saidaika", "最大化して均等"},
+          {"pulldown1_haba_touhaba", "各項目の幅を均等に…"}}},
+        {"pulldown1_kankyosettei", "環境設定"},
+        {"pulldown1_end", "終了"},
+    };
+
     for (int slot = 1; slot <= ImageList1.kCount; ++slot) {
         ImageList1.Slot(slot) = platform_.toolkit.BuiltinPicture(slot);
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "controls/frame.h"
 #include "controls/image.h"
@@ -9,6 +10,7 @@
 #include "controls/shape.h"
 #include "controls/text_box.h"
 #include "conversion/unit_table.h"
+#include "platform/menu.h"
 #include "platform/platform.h"
 
 namespace zelvo {
@@ -17,11 +19,24 @@ class Form2;
 
 inline constexpr int kSeparatorCount = 6;
 
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+
+// The topmost mode the next ToggleTopmost applies: 1 topmost, 0 normal. After each
+// ToggleTopmost it holds the opposite of the mode just applied.
+struct fm1_modal {
+    int PendingTopmost = 1;
+};
+
 // The converter bar: a frameless strip of pictures around the seven unit boxes.
-// Geometry in twips; the window's own rectangle is in screen twips.
+// Geometry in twips; the window's own rectangle is in screen twips. Mouse handlers
+// get the button (1 left, 2 right) or the buttons held, the shift state, and the
+// pointer in twips relative to the picture.
 class form1 {
   public:
     form1(Platform& platform, Form2& dialog);
+
+    Platform& platform() const { return platform_; }
 
     // The window.
     float Left = 0;
@@ -53,6 +68,21 @@ class form1 {
     std::string EnteredText;
     TextBox Text4;
 
+    // The pop-up menu of the title picture.
+    std::vector<MenuItem> pulldown1;
+
+    fm1_modal topmostMode;
+
+    // Title drag: the pointer's last position in screen pixels.
+    PixelPoint LastDragPoint;
+
+    // Separator and right-end drags: -1 while active, 0 otherwise; the marker's
+    // limits in whole twips.
+    int BorderDragging = 0;
+    int BorderMinLeft = 0;
+    int BorderMaxLeft = 0;
+    int BottomDragging = 0;
+
     void Form_Load();
     // Loads the ten pictures of a skin folder (path ending in "/") into ImageList1;
     // a picture that does not load leaves its slot as it was.
@@ -66,7 +96,28 @@ class form1 {
     void Text4_KeyPress(int& keyAscii);
     void ConvertUnits(int sourceIndex);
 
+    void topimg_MouseDown(int button, int shift, float x, float y);
+    void topimg_MouseMove(int buttons, int shift, float x, float y);
+    void topimg_DblClick();
+
+    void BorderImg_MouseDown(int index, int button, int shift, float x, float y);
+    void BorderImg_MouseMove(int index, int buttons, int shift, float x, float y);
+    void BorderImg_MouseUp(int index, int button, int shift, float x, float y);
+    void BottomImg_MouseDown(int button, int shift, float x, float y);
+    void BottomImg_MouseMove(int buttons, int shift, float x, float y);
+    void BottomImg_MouseUp(int button, int shift, float x, float y);
+
+    void pulldown1_taskbar_Click();
+    void pulldown1_haba_saidaika_Click();
+    void pulldown1_haba_touhaba_Click();
+    void pulldown1_kankyosettei_Click();
+    void pulldown1_end_Click();
+
   private:
+    PixelPoint ScreenPointOf(float x, float y) const;
+    void FitToScreen();
+    void RunPulldown1(const std::string& choice);
+
     void SelectAllText(int index);
     void ClearOtherBoxes(int index);
     void ShowEvaluationError(int errorNumber);
@@ -78,5 +129,14 @@ class form1 {
 // Puts the pictures of the bar's picture list on the bar: the title picture of the
 // current topmost mode, the separators, the right end and the stretched background.
 void ApplySkinImages(form1& bar, const Form2& dialog);
+
+// Applies topmostMode.PendingTopmost to the bar (keep-above or normal, and shown),
+// mirrors it in Check2 and the title picture, and arms the opposite mode.
+void ToggleTopmost(form1& bar, Form2& dialog);
+
+// Gives every unit box the width `width` and lines the strip up from the title
+// picture; the window becomes as wide as the strip and as high as the background
+// plus 30 twips.
+void LayoutBar(form1& bar, int width);
 
 }  // namespace zelvo

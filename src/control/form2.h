@@ -82,6 +82,14 @@ class Form2 {
     void Command1_Click();
     void Command2_Click();
 
+    // Applies the topmost mode the check box shows.
+    void Check2_Click();
+    // Check2 changed by the program: raises Check2_Click when the value changes.
+    void SetCheck2(int value);
+
+    // Bar position and sizes back to the factory layout, the bar shown.
+    void pulldown2_Bardefault_Click();
+
   private:
     void ShowDecimals();
     void ListSkinFoldersBelow(const std::string& folderPath, int depth);

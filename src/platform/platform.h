@@ -3,6 +3,7 @@
 #include "platform/evaluator.h"
 #include "platform/folders.h"
 #include "platform/toolkit.h"
+#include "platform/window_ops.h"
 
 namespace zelvo {
 
@@ -11,6 +12,7 @@ struct Platform {
     Evaluator& evaluator;
     Toolkit& toolkit;
     Folders& folders;
+    WindowOps& windowOps;
 };
 
 }  // namespace zelvo

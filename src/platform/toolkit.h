@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/menu.h"
 #include "platform/picture.h"
 
 namespace zelvo {
@@ -22,6 +23,16 @@ class Toolkit {
 
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;
+    // The size of the screen in twips.
+    virtual float ScreenWidth() const = 0;
+    virtual float ScreenHeight() const = 0;
+
+    // Opens a pop-up menu at the pointer and waits for the choice; returns the name of
+    // the chosen entry, or the empty text when the menu was closed without one.
+    virtual std::string PopupMenu(const std::vector<MenuItem>& items) = 0;
+
+    // Ends the program's event loop once the current handler has returned.
+    virtual void Quit() = 0;
 
     // A GIF picture from a file; null when the file is missing or not a picture.
     virtual PictureRef LoadPicture(const std::string& path) = 0;

@@ -28,6 +28,21 @@ class FakeToolkit : public Toolkit {
 
     float TwipsPerPixelX() const override { return twipsPerPixel; }
     float TwipsPerPixelY() const override { return twipsPerPixel; }
+    float ScreenWidth() const override { return screenWidth; }
+    float ScreenHeight() const override { return screenHeight; }
+
+    // Records the menu and answers with the next scripted choice (none when empty).
+    std::string PopupMenu(const std::vector<MenuItem>& items) override {
+        shownMenus.push_back(items);
+        if (menuChoices.empty()) {
+            return {};
+        }
+        std::string choice = menuChoices.front();
+        menuChoices.erase(menuChoices.begin());
+        return choice;
+    }
+
+    void Quit() override { ++quits; }
 
     PictureRef LoadPicture(const std::string& path) override {
         ++pictureLoads;
@@ -51,6 +66,23 @@ class FakeToolkit : public Toolkit {
     int beeps = 0;
     int pictureLoads = 0;
     float twipsPerPixel = 15;
+    float screenWidth = 1024 * 15;
+    float screenHeight = 768 * 15;
+    std::vector<std::vector<MenuItem>> shownMenus;
+    std::vector<std::string> menuChoices;
+    int quits = 0;
+};
+
+// Records keep-above requests; the bar's client area starts at `barOrigin` on screen.
+class FakeWindowOps : public WindowOps {
+  public:
+    void SetBarKeepAbove(bool above) override { keepAbove.push_back(above); }
+    PixelPoint BarClientToScreen(PixelPoint client) override {
+        return {client.x + barOrigin.x, client.y + barOrigin.y};
+    }
+
+    std::vector<bool> keepAbove;
+    PixelPoint barOrigin;
 };
 
 // Real folder listing under a program folder of the test's choosing.
@@ -69,7 +101,8 @@ struct FakePlatform {
     ExpressionEvaluator evaluator;
     FakeToolkit toolkit;
     FakeFolders folders;
-    Platform platform{evaluator, toolkit, folders};
+    FakeWindowOps windowOps;
+    Platform platform{evaluator, toolkit, folders, windowOps};
 };
 
 }  // namespace zelvo::fake

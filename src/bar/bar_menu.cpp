@@ -1,0 +1,32 @@
+#include "bar/form1.h"
+#include "control/form2.h"
+
+namespace zelvo {
+
+void form1::RunPulldown1(const std::string& choice) {
+    if (choice == "pulldown1_taskbar") {
+        pulldown1_taskbar_Click();
+    } else if (choice == "pulldown1_haba_saidaika") {
+        pulldown1_haba_saidaika_Click();
+    } else if (choice == "pulldown1_haba_touhaba") {
+        pulldown1_haba_touhaba_Click();
+    } else if (choice == "pulldown1_kankyosettei") {
+        pulldown1_kankyosettei_Click();
+    } else if (choice == "pulldown1_end") {
+        pulldown1_end_Click();
+    }
+}
+
+void form1::pulldown1_taskbar_Click() {
+    Visible = false;
+}
+
+void form1::pulldown1_kankyosettei_Click() {
+    dialog_.Visible = true;
+}
+
+void form1::pulldown1_end_Click() {
+    platform_.toolkit.Quit();
+}
+
+}  // namespace zelvo
