@@ -8,6 +8,7 @@
 #include "platform/eval/expression_evaluator.h"
 #include "platform/posix/posix_folders.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_window_ops.h"
 #include "platform/qt/window_views.h"
 
 namespace {
@@ -34,9 +35,10 @@ int main(int argc, char* argv[]) {
     zelvo::ExpressionEvaluator evaluator;
     zelvo::QtToolkit toolkit;
     zelvo::PosixFolders folders;
-    zelvo::Platform platform{evaluator, toolkit, folders};
+    zelvo::QtWindowOps windowOps;
+    zelvo::Platform platform{evaluator, toolkit, folders, windowOps};
     zelvo::WindowSet windows(platform);
-    zelvo::WindowViews views(windows, toolkit);
+    zelvo::WindowViews views(windows, toolkit, windowOps);
 
     zelvo::Form2& dialog = windows.dialog;
     zelvo::form1& bar = windows.bar;

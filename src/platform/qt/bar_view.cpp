@@ -1,5 +1,7 @@
 #include "platform/qt/bar_view.h"
 
+#include <QMouseEvent>
+
 #include "platform/qt/fonts.h"
 #include "platform/qt/safe_call.h"
 #include "platform/qt/text_sync.h"
@@ -10,13 +12,26 @@ namespace {
 
 constexpr qreal kUnitBoxPointSize = 11.25;
 
+int ButtonCode(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) | (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
+int ShiftCode(Qt::KeyboardModifiers modifiers) {
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
 }  // namespace
 
-BarView::BarView(form1& bar, const Toolkit& toolkit, std::function<void()> changed)
+BarView::BarView(form1& bar, const Toolkit& toolkit, std::function<void()> changed,
+                 std::function<void()> beforeShow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       bar_(bar),
       toolkit_(toolkit),
       changed_(std::move(changed)),
+      beforeShow_(std::move(beforeShow)),
       background_(new PictureLabel(this)),
       rightEnd_(new PictureLabel(this)),
       marker_(new QFrame(this)),
@@ -36,6 +51,11 @@ BarView::BarView(form1& bar, const Toolkit& toolkit, std::function<void()> chang
     marker_->raise();
     title_->setCursor(Qt::SizeAllCursor);
     title_->raise();
+    title_->installEventFilter(this);
+    rightEnd_->installEventFilter(this);
+    for (PictureLabel* separator : separators_) {
+        separator->installEventFilter(this);
+    }
 
     const QFont font = PGothicFont(kUnitBoxPointSize, true);
     for (int i = 0; i < kUnitBoxCount; ++i) {
@@ -102,8 +122,136 @@ void BarView::Render() {
         edit->setVisible(model.Visible);
         CopyModelToBox(model, *edit);
     }
+    if (bar_.Visible && !isVisible() && beforeShow_) {
+        beforeShow_();
+    }
     setVisible(bar_.Visible);
     rendering_ = false;
+}
+
+QPointF BarView::TwipsOver(const QWidget* picture, QPointF windowPixels) const {
+    const QPointF local = windowPixels - QPointF(picture->geometry().topLeft());
+    return {local.x() * toolkit_.TwipsPerPixelX(), local.y() * toolkit_.TwipsPerPixelY()};
+}
+
+bool BarView::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (!press && !doubleClick) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == title_) {
+        if (doubleClick) {
+            SafeCall([&] { bar_.topimg_DblClick(); });
+            changed_();
+        } else {
+            PressOn(Handle::Title, 0, mouse);
+        }
+        return true;
+    }
+    if (doubleClick) {
+        return true;  // a second press on a separator starts no drag
+    }
+    if (watched == rightEnd_) {
+        PressOn(Handle::RightEnd, 0, mouse);
+        return true;
+    }
+    for (int i = 0; i < kSeparatorCount; ++i) {
+        if (watched == separator(i)) {
+            PressOn(Handle::Separator, i, mouse);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window takes the mouse until the release, so that the pressed picture gets
+// every move and the release even while it is hidden or the pointer is elsewhere.
+void BarView::PressOn(Handle handle, int separator, QMouseEvent* event) {
+    const int button = ButtonCode(event->button());
+    const int shift = ShiftCode(event->modifiers());
+    const QPointF windowPixels = mapFromGlobal(event->globalPosition());
+    SafeCall([&] {
+        switch (handle) {
+            case Handle::Title: {
+                const QPointF twips = TwipsOver(title_, windowPixels);
+                bar_.topimg_MouseDown(button, shift, static_cast<float>(twips.x()),
+                                      static_cast<float>(twips.y()));
+                break;
+            }
+            case Handle::Separator: {
+                const QPointF twips = TwipsOver(this->separator(separator), windowPixels);
+                bar_.BorderImg_MouseDown(separator, button, shift, static_cast<float>(twips.x()),
+                                         static_cast<float>(twips.y()));
+                break;
+            }
+            case Handle::RightEnd: {
+                const QPointF twips = TwipsOver(rightEnd_, windowPixels);
+                bar_.BottomImg_MouseDown(button, shift, static_cast<float>(twips.x()),
+                                         static_cast<float>(twips.y()));
+                break;
+            }
+            case Handle::None:
+                break;
+        }
+    });
+    const bool menuOpened = handle == Handle::Title && button == kRightButton;
+    if (!menuOpened) {
+        pressed_ = handle;
+        pressedSeparator_ = separator;
+        grabMouse();
+    }
+    changed_();
+}
+
+void BarView::mouseMoveEvent(QMouseEvent* event) {
+    if (pressed_ == Handle::None) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const int buttons = ButtonCode(event->buttons());
+    const int shift = ShiftCode(event->modifiers());
+    SafeCall([&] {
+        if (pressed_ == Handle::Title) {
+            const QPointF twips = TwipsOver(title_, event->position());
+            bar_.topimg_MouseMove(buttons, shift, static_cast<float>(twips.x()),
+                                  static_cast<float>(twips.y()));
+        } else if (pressed_ == Handle::Separator) {
+            const QPointF twips = TwipsOver(separator(pressedSeparator_), event->position());
+            bar_.BorderImg_MouseMove(pressedSeparator_, buttons, shift,
+                                     static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+        } else {
+            const QPointF twips = TwipsOver(rightEnd_, event->position());
+            bar_.BottomImg_MouseMove(buttons, shift, static_cast<float>(twips.x()),
+                                     static_cast<float>(twips.y()));
+        }
+    });
+    changed_();
+}
+
+void BarView::mouseReleaseEvent(QMouseEvent* event) {
+    if (pressed_ == Handle::None) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const Handle released = pressed_;
+    pressed_ = Handle::None;
+    releaseMouse();
+    const int button = ButtonCode(event->button());
+    const int shift = ShiftCode(event->modifiers());
+    SafeCall([&] {
+        if (released == Handle::Separator) {
+            const QPointF twips = TwipsOver(separator(pressedSeparator_), event->position());
+            bar_.BorderImg_MouseUp(pressedSeparator_, button, shift, static_cast<float>(twips.x()),
+                                   static_cast<float>(twips.y()));
+        } else if (released == Handle::RightEnd) {
+            const QPointF twips = TwipsOver(rightEnd_, event->position());
+            bar_.BottomImg_MouseUp(button, shift, static_cast<float>(twips.x()),
+                                   static_cast<float>(twips.y()));
+        }
+    });
+    changed_();
 }
 
 }  // namespace zelvo

@@ -15,8 +15,10 @@ namespace zelvo {
 class BarView : public QWidget {
     Q_OBJECT
   public:
-    // `changed` is called after every event this view passed to the model.
-    BarView(form1& bar, const Toolkit& toolkit, std::function<void()> changed);
+    // `changed` is called after every event this view passed to the model;
+    // `beforeShow` each time the hidden bar is about to be shown.
+    BarView(form1& bar, const Toolkit& toolkit, std::function<void()> changed,
+            std::function<void()> beforeShow = {});
 
     void Render();
 
@@ -29,13 +31,26 @@ class BarView : public QWidget {
     PictureLabel* background() const { return background_; }
     QFrame* marker() const { return marker_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
   private:
+    // The picture a press started on; it gets the moves and the release.
+    enum class Handle { None, Title, Separator, RightEnd };
+
     void ConnectBox(int index);
+    void PressOn(Handle handle, int separator, QMouseEvent* event);
+    QPointF TwipsOver(const QWidget* picture, QPointF windowPixels) const;
 
     form1& bar_;
     const Toolkit& toolkit_;
     std::function<void()> changed_;
+    std::function<void()> beforeShow_;
     bool rendering_ = false;
+    Handle pressed_ = Handle::None;
+    int pressedSeparator_ = 0;
 
     PictureLabel* background_;
     PictureLabel* rightEnd_;

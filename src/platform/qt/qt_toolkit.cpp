@@ -1,6 +1,8 @@
 #include "platform/qt/qt_toolkit.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QMenu>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
@@ -19,6 +21,27 @@ float TwipsPerPixel(qreal dotsPerInch) {
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QSize ScreenPixels() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->size() : QSize(1024, 768);
+}
+
+void AddItems(QMenu& menu, const std::vector<MenuItem>& items) {
+    for (const MenuItem& item : items) {
+        if (!item.Visible) {
+            continue;
+        }
+        if (item.caption == kMenuSeparator) {
+            menu.addSeparator();
+        } else if (!item.items.empty()) {
+            AddItems(*menu.addMenu(QString::fromStdString(item.caption)), item.items);
+        } else {
+            menu.addAction(QString::fromStdString(item.caption))
+                ->setData(QString::fromStdString(item.name));
+        }
+    }
 }
 
 }  // namespace
@@ -47,6 +70,30 @@ float QtToolkit::TwipsPerPixelX() const {
 float QtToolkit::TwipsPerPixelY() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return TwipsPerPixel(screen != nullptr ? screen->logicalDotsPerInchY() : 96.0);
+}
+
+float QtToolkit::ScreenWidth() const {
+    return static_cast<float>(ScreenPixels().width()) * TwipsPerPixelX();
+}
+
+float QtToolkit::ScreenHeight() const {
+    return static_cast<float>(ScreenPixels().height()) * TwipsPerPixelY();
+}
+
+std::string QtToolkit::PopupMenu(const std::vector<MenuItem>& items) {
+    if (beforeModal_) {
+        beforeModal_();
+    }
+    QMenu menu;
+    AddItems(menu, items);
+    const QAction* chosen = menu.exec(QCursor::pos());
+    return chosen != nullptr ? chosen->data().toString().toStdString() : std::string();
+}
+
+// exit() rather than quit(): quit() first asks every window to close, and the
+// settings dialog refuses (its close box only hides it).
+void QtToolkit::Quit() {
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 PictureRef QtToolkit::LoadPicture(const std::string& path) {

@@ -22,6 +22,10 @@ class QtToolkit final : public Toolkit {
     void Beep() override;
     float TwipsPerPixelX() const override;
     float TwipsPerPixelY() const override;
+    float ScreenWidth() const override;
+    float ScreenHeight() const override;
+    std::string PopupMenu(const std::vector<MenuItem>& items) override;
+    void Quit() override;
     PictureRef LoadPicture(const std::string& path) override;
     PictureRef BuiltinPicture(int slot) override;
 

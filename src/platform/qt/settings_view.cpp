@@ -114,7 +114,12 @@ void SettingsView::BuildBarFrame() {
     check2_ = new QCheckBox(Text(dialog_.Check2.Caption), frame);
     Place(check2_, dialog_.Check2);
     connect(check2_, &QCheckBox::clicked, this,
-            [this](bool checked) { Handle([&] { dialog_.Check2.Value = checked ? 1 : 0; }); });
+            [this](bool checked) {
+                Handle([&] {
+                    dialog_.Check2.Value = checked ? 1 : 0;
+                    dialog_.Check2_Click();
+                });
+            });
 }
 
 void SettingsView::BuildHotKeyFrame() {

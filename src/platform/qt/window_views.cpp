@@ -2,10 +2,13 @@
 
 namespace zelvo {
 
-WindowViews::WindowViews(WindowSet& windows, QtToolkit& toolkit)
-    : bar_(windows.bar, toolkit, [this] { Render(); }),
+WindowViews::WindowViews(WindowSet& windows, QtToolkit& toolkit, QtWindowOps& windowOps)
+    : bar_(
+          windows.bar, toolkit, [this] { Render(); },
+          [&windowOps] { windowOps.BeforeBarShown(); }),
       dialog_(windows.dialog, toolkit, [this] { Render(); }) {
     toolkit.SetBeforeModal([this] { Render(); });
+    windowOps.AttachBar(&bar_);
 }
 
 void WindowViews::Render() {

@@ -3,6 +3,7 @@
 #include "control/window_set.h"
 #include "platform/qt/bar_view.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_window_ops.h"
 #include "platform/qt/settings_view.h"
 
 namespace zelvo {
@@ -11,7 +12,7 @@ namespace zelvo {
 // them are brought up to date afterwards, as one handler may change several windows.
 class WindowViews {
   public:
-    WindowViews(WindowSet& windows, QtToolkit& toolkit);
+    WindowViews(WindowSet& windows, QtToolkit& toolkit, QtWindowOps& windowOps);
 
     void Render();
 
