@@ -2,6 +2,8 @@
 
 #include "bar/skin_roles.h"
 #include "control/form2.h"
+#include "conversion/notices.h"
+#include "settings/settings_keys.h"
 
 namespace zelvo {
 namespace {
@@ -57,7 +59,18 @@ form1::form1(Platform& platform, Form2& dialog) : platform_(platform), dialog_(d
 }
 
 void form1::Form_Load() {
+    if (!dialog_.loaded()) {
+        dialog_.Form_Load();
+    }
     skin_settings(SkinFolder(platform_.folders.ProgramFolder(), dialog_.Combo1.SelectedItem()));
+}
+
+void form1::Form_Unload() {
+    const std::string path =
+        platform_.folders.ProgramFolder() + "/" + std::string(settings_key::kFileName);
+    if (!KankyouOutPut(path)) {
+        platform_.toolkit.MessageBox(notice::kSettingsNotSaved, MessageIcon::None);
+    }
 }
 
 }  // namespace zelvo

@@ -83,7 +83,16 @@ class form1 {
     int BorderMaxLeft = 0;
     int BottomDragging = 0;
 
+    // The unit box that had the focus last (the bar's active control), or -1.
+    int ActiveControl = -1;
+
+    // Creating the bar: the control window's start-up runs first, then the bar loads
+    // the selected skin's pictures.
     void Form_Load();
+    // Unloading the bar writes the settings; a failure is reported to the user.
+    void Form_Unload();
+    // Writes setting.ini to `SavePath`; false when it could not be written.
+    bool KankyouOutPut(const std::string& SavePath);
     // Loads the ten pictures of a skin folder (path ending in "/") into ImageList1;
     // a picture that does not load leaves its slot as it was.
     void skin_settings(const std::string& folderPath);

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "control/hotkey1.h"
+#include "control/hotkey2.h"
 #include "controls/check_box.h"
 #include "controls/combo_box.h"
 #include "controls/command_button.h"
@@ -24,6 +26,8 @@ class form1;
 class Form2 {
   public:
     Form2(Platform& platform, form1& bar);
+
+    form1& bar() const { return bar_; }
 
     // The window (client size).
     std::string Caption;
@@ -52,6 +56,16 @@ class Form2 {
     Frame Frame8;
     PictureBox picHotKey;
     CommandButton cmdSet;
+    HotKeyCapture hotKeyControl;
+    int HotKeyCtlHwnd = 0;
+
+    // The stored hot key and its atom.
+    hotkey1::HotKeyRecord hotKeyRecord;
+
+    // The control window's procedure, which every message sent to it passes, and the
+    // one the message hook put aside.
+    hotkey2::WindowProcedure WindowProc;
+    hotkey2::WindowProcedure PrevWndProc;
 
     // Skin choice ("skin選択"). Image1(1) sits in the frame; the other previews sit
     // in the white box Picture1.
@@ -90,12 +104,33 @@ class Form2 {
     // Bar position and sizes back to the factory layout, the bar shown.
     void pulldown2_Bardefault_Click();
 
+    // The start-up sequence; runs once, when the bar first refers to this window.
+    void Form_Load();
+    bool loaded() const { return loaded_; }
+
+    // A message sent to the control window (the hot-key message, for one).
+    std::int32_t ReceiveMessage(int message, std::int32_t wParam, std::int32_t lParam);
+
+    // Lets go of the registered hot key and its atom.
+    void ReleaseHotKey();
+    // Registers the stored hot key for the control window; false when refused.
+    bool RegisterStoredHotKey();
+    void cmdSet_Click();
+
+    // Shut-down: the bar writes the settings as it unloads, then this window goes,
+    // taking the message hook with it, and the program ends. Runs once.
+    void EndProgram();
+
   private:
     void ShowDecimals();
+    void StartHotKey();
+    void SelectStartSkin();
     void ListSkinFoldersBelow(const std::string& folderPath, int depth);
 
     Platform& platform_;
     form1& bar_;
+    bool loaded_ = false;
+    bool ended_ = false;
 };
 
 }  // namespace zelvo

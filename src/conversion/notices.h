@@ -11,4 +11,10 @@ inline constexpr std::string_view kMalformedExpression =
 inline constexpr std::string_view kUnknownError =
     "不明なエラーが発生しました。\r\n処理中止します。";
 
+// Settings that could not be written at exit, and a hot key that cannot be had.
+inline constexpr std::string_view kSettingsNotSaved =
+    "設定ファイル(setting.ini)を保存できませんでした。\r\n今回の設定は保存されていません。";
+inline constexpr std::string_view kHotKeyNotRegistered =
+    "ホットキーを登録できませんでした。\r\n他のソフトが同じキーを使用している可能性があります。";
+
 }  // namespace zelvo::notice

@@ -62,6 +62,7 @@ void form1::ClearOtherBoxes(int index) {
 }
 
 void form1::text1_GotFocus(int index) {
+    ActiveControl = index;
     SelectAllText(index);
 }
 

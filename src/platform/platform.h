@@ -2,6 +2,8 @@
 
 #include "platform/evaluator.h"
 #include "platform/folders.h"
+#include "platform/global_hot_key.h"
+#include "platform/text_files.h"
 #include "platform/toolkit.h"
 #include "platform/window_ops.h"
 
@@ -13,6 +15,8 @@ struct Platform {
     Toolkit& toolkit;
     Folders& folders;
     WindowOps& windowOps;
+    TextFiles& textFiles;
+    GlobalHotKey& globalHotKey;
 };
 
 }  // namespace zelvo

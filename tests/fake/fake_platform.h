@@ -1,10 +1,15 @@
 #pragma once
 
 #include <fstream>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "bar/skin_roles.h"
+#include "platform/atom_table.h"
 #include "platform/eval/expression_evaluator.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_folders.h"
@@ -80,9 +85,62 @@ class FakeWindowOps : public WindowOps {
     PixelPoint BarClientToScreen(PixelPoint client) override {
         return {client.x + barOrigin.x, client.y + barOrigin.y};
     }
+    bool IsBarForeground() override { return barForeground; }
+    void BringBarToForeground() override {
+        ++broughtForward;
+        barForeground = true;
+    }
 
     std::vector<bool> keepAbove;
     PixelPoint barOrigin;
+    bool barForeground = false;
+    int broughtForward = 0;
+};
+
+// Text files kept in memory as the UTF-8 text written; writing can be made to fail.
+class FakeTextFiles : public TextFiles {
+  public:
+    std::optional<std::string> ReadText(const std::string& path) override {
+        const auto found = files.find(path);
+        return found != files.end() ? std::optional<std::string>(found->second) : std::nullopt;
+    }
+    bool WriteText(const std::string& path, std::string_view text) override {
+        ++writes;
+        if (failWrites) {
+            return false;
+        }
+        files[path] = std::string(text);
+        return true;
+    }
+
+    std::map<std::string, std::string> files;
+    bool failWrites = false;
+    int writes = 0;
+};
+
+// One registration per identifier; combinations in `heldElsewhere` are refused, as
+// when another program has them.
+class FakeGlobalHotKey : public GlobalHotKey {
+  public:
+    using Combination = std::pair<int, int>;  // modifiers, virtual key
+
+    std::uint16_t GlobalAddAtom(std::string_view name) override { return atoms.Add(name); }
+    void GlobalDeleteAtom(std::uint16_t atom) override { atoms.Delete(atom); }
+    bool RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) override {
+        ++registrations;
+        if (virtualKey == 0 || registered.count(id) != 0 ||
+            heldElsewhere.count({modifiers, virtualKey}) != 0) {
+            return false;
+        }
+        registered[id] = {modifiers, virtualKey};
+        return true;
+    }
+    void UnregisterHotKey(std::int32_t id) override { registered.erase(id); }
+
+    AtomTable atoms;
+    std::map<std::int32_t, Combination> registered;
+    std::set<Combination> heldElsewhere;
+    int registrations = 0;
 };
 
 // Real folder listing under a program folder of the test's choosing.
@@ -102,7 +160,9 @@ struct FakePlatform {
     FakeToolkit toolkit;
     FakeFolders folders;
     FakeWindowOps windowOps;
-    Platform platform{evaluator, toolkit, folders, windowOps};
+    FakeTextFiles textFiles;
+    FakeGlobalHotKey globalHotKey;
+    Platform platform{evaluator, toolkit, folders, windowOps, textFiles, globalHotKey};
 };
 
 }  // namespace zelvo::fake

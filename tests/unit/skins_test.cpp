@@ -192,11 +192,12 @@ TEST_F(SkinsTest, PreviewShowsTheSelectedSkinAndKeepsPicturesThatFail) {
 }
 
 TEST_F(SkinsTest, LoadHandlerLoadsTheSelectedSkinIntoTheListOnly) {
+    dialog.Form_Load();  // start-up with no skins: nothing selected
     folder.WriteSkin("blue");
-    bar.Form_Load();  // nothing listed yet: nothing loads
-    EXPECT_EQ(Origin(bar.ImageList1.Slot(3)), Builtin(3));
-
     ListAndSelect("blue");
+    bar.ImageList1.Slot(3) = nullptr;
+    bar.BorderImg[0].Picture = nullptr;
+
     bar.Form_Load();
     EXPECT_EQ(Origin(bar.ImageList1.Slot(3)), FileOf("blue", 3));
     EXPECT_EQ(bar.BorderImg[0].Picture, nullptr);

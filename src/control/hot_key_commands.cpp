@@ -1,0 +1,40 @@
+#include "control/form2.h"
+#include "conversion/notices.h"
+
+namespace zelvo {
+namespace {
+
+// The identifier a registration carries: the atom widened with its sign.
+std::int32_t IdentifierOf(std::uint16_t atom) { return static_cast<std::int16_t>(atom); }
+
+}  // namespace
+
+void Form2::ReleaseHotKey() {
+    if (hotKeyRecord.HotKeyAtom == 0) {
+        return;
+    }
+    platform_.globalHotKey.UnregisterHotKey(IdentifierOf(hotKeyRecord.HotKeyAtom));
+    platform_.globalHotKey.GlobalDeleteAtom(hotKeyRecord.HotKeyAtom);
+}
+
+bool Form2::RegisterStoredHotKey() {
+    return platform_.globalHotKey.RegisterHotKey(IdentifierOf(hotKeyRecord.HotKeyAtom),
+                                                 hotkey1::RegistrationModifiers(hotKeyRecord),
+                                                 hotkey1::KeyCode(hotKeyRecord.sChar));
+}
+
+// Takes the combination shown in the capture control as the new hot key. A key
+// that cannot be registered is reported: it would otherwise look set but do nothing.
+void Form2::cmdSet_Click() {
+    ReleaseHotKey();
+    hotKeyRecord.HotKeyAtom = platform_.globalHotKey.GlobalAddAtom(hotkey1::kAtomName);
+    const std::uint16_t value = hotkey1::GetHotKeyControlValue(hotKeyControl);
+    hotkey1::ControlValueToHotKey(value, hotKeyRecord);
+    const bool registered = RegisterStoredHotKey();
+    hotkey1::SetHotKeyControlValue(hotKeyControl, value);
+    if (!registered && hotkey1::KeyCode(hotKeyRecord.sChar) != 0) {
+        platform_.toolkit.MessageBox(notice::kHotKeyNotRegistered, MessageIcon::None);
+    }
+}
+
+}  // namespace zelvo
