@@ -1,15 +1,19 @@
 #include <QApplication>
-#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 
-#include "bar/skin_roles.h"
+#include "control/hotkey2.h"
 #include "control/window_set.h"
 #include "platform/eval/expression_evaluator.h"
 #include "platform/posix/posix_folders.h"
+#include "platform/posix/posix_text_files.h"
+#include "platform/qt/hot_key_events.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_window_ops.h"
+#include "platform/qt/safe_call.h"
 #include "platform/qt/window_views.h"
+#include "platform/qt/x11_connection.h"
+#include "platform/x11/x11_hot_key.h"
 
 namespace {
 
@@ -36,25 +40,20 @@ int main(int argc, char* argv[]) {
     zelvo::QtToolkit toolkit;
     zelvo::PosixFolders folders;
     zelvo::QtWindowOps windowOps;
-    zelvo::Platform platform{evaluator, toolkit, folders, windowOps};
+    zelvo::PosixTextFiles textFiles;
+    zelvo::x11::X11HotKey hotKey(zelvo::X11Connection());
+    zelvo::Platform platform{evaluator, toolkit, folders, windowOps, textFiles, hotKey};
     zelvo::WindowSet windows(platform);
     zelvo::WindowViews views(windows, toolkit, windowOps);
 
-    zelvo::Form2& dialog = windows.dialog;
-    zelvo::form1& bar = windows.bar;
-    bar.Form_Load();
-    dialog.Combo1.Clear();
-    dialog.ListSkinFolders(folders.ProgramFolder() + "/skin");
-    dialog.Combo1.SelectFirst(std::string(zelvo::kDefaultSkin));
-    dialog.Command1_Click();
-    dialog.Command2_Click();
-    dialog.FormatDecimalsSample();
+    zelvo::HotKeyEvents hotKeyEvents(hotKey, [&](std::int32_t id, std::int32_t lParam) {
+        zelvo::SafeCall(
+            [&] { windows.dialog.ReceiveMessage(zelvo::hotkey2::WM_HOTKEY, id, lParam); });
+        views.Render();
+    });
+    app.installNativeEventFilter(&hotKeyEvents);
 
-    const float screenHeight =
-        static_cast<float>(QGuiApplication::primaryScreen()->size().height()) *
-        toolkit.TwipsPerPixelY();
-    bar.Top = screenHeight / 2 - bar.Height / 2;
-    bar.Visible = true;
+    zelvo::SafeCall([&] { windows.Start(); });
     views.Render();
     return QApplication::exec();
 }

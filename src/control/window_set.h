@@ -10,6 +10,15 @@ namespace zelvo {
 struct WindowSet {
     explicit WindowSet(Platform& platform) : bar(platform, dialog), dialog(platform, bar) {}
 
+    // Program start: creating the bar runs the control window's start-up first; the
+    // bar is then shown, unless the start-up put it in the tray.
+    void Start() {
+        bar.Form_Load();
+        if (dialog.Check1.Value != 1) {
+            bar.Visible = true;
+        }
+    }
+
     form1 bar;
     Form2 dialog;
 };

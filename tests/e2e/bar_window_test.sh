@@ -41,7 +41,7 @@ click_box 1
 xdotool type --delay 30 "25.4"
 xdotool key Return
 click_box 0
-separator_x=$((bar_x + 26 + 115 + 89 + 13))
+separator_x=$((bar_x + ($(separator_left 1) + 195) / 15))
 xdotool mousemove "$separator_x" $((bar_y + 15)) mousedown 1
 for step in 1 2 3; do
     xdotool mousemove $((separator_x + 10 * step)) $((bar_y + 15))
@@ -53,10 +53,10 @@ xdotool mousemove $((separator_x - 2)) $((bar_y + 18)) click 1
 sleep 0.2
 xdotool key ctrl+c
 check "the widened mm box reaches into the separator's old place" "25.40" "$(clipboard)"
-check "the bar keeps its width" "839" "$(geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
+check "the bar keeps its width" "449" "$(geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
 
 # Right-end drag: the right end jumps to the pointer and the bar follows it.
-right_end=$((bar_x + 805 + 5))
+right_end=$((bar_x + $(separator_left 6) / 15 + 5))
 xdotool mousemove "$right_end" $((bar_y + 15)) mousedown 1
 for step in 1 2 3 4; do
     xdotool mousemove $((right_end + 25 * step)) $((bar_y + 15))
@@ -64,7 +64,7 @@ for step in 1 2 3 4; do
 done
 xdotool mouseup 1
 sleep 0.3
-check "the right end jumps to the pointer" "$((805 + 5 + 100 + 34))" "$(geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
+check "the right end jumps to the pointer" "$(($(separator_left 6) / 15 + 5 + 100 + 34))" "$(geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
 
 # The pop-up menu opens on a right click; its width entries act on the bar.
 windows_before=$(xdotool search --onlyvisible --pid "$zelvo_pid" "" 2>/dev/null | wc -l)

@@ -84,11 +84,15 @@ message_boxes() {
     xdotool search --onlyvisible --name '^Zelvo$' 2>/dev/null | grep -vx "$bar_window" || true
 }
 
-# Clicks into unit box `index` of the factory design layout (boxes 89 pixels wide at
-# a pitch of 115, from x 26; 18 pixels high from y 9).
+# The bar's layout in twips (15 to the pixel): the title and the separators are
+# 390 wide and the boxes `box_width` (the factory layout of a first start: 500).
+box_width=500
+box_left() { echo $((390 + (box_width + 390) * $1)); }
+separator_left() { echo $(($(box_left "$1") + box_width)); }
+
+# Clicks into the middle of unit box `index`.
 click_box() {
-    local index=$1
-    xdotool mousemove $((bar_x + 26 + 115 * index + 44)) $((bar_y + 18)) click 1
+    xdotool mousemove $((bar_x + ($(box_left "$1") + box_width / 2) / 15)) $((bar_y + 18)) click 1
     sleep 0.2
 }
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "platform/qt/x11_connection.h"
+#include "platform/x11/active_window.h"
 #include "platform/x11/keep_above.h"
 
 namespace zelvo {
@@ -32,6 +33,33 @@ PixelPoint QtWindowOps::BarClientToScreen(PixelPoint client) {
     }
     const QPoint screen = bar_->mapToGlobal(QPoint(client.x, client.y));
     return {screen.x(), screen.y()};
+}
+
+}  // namespace zelvo
+
+namespace zelvo {
+
+bool QtWindowOps::IsBarForeground() {
+    if (bar_ == nullptr) {
+        return false;
+    }
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr) {
+        return bar_->isActiveWindow();
+    }
+    const auto window = static_cast<xcb_window_t>(bar_->winId());
+    return x11::ActiveWindow(connection, window) == window;
+}
+
+void QtWindowOps::BringBarToForeground() {
+    if (bar_ == nullptr) {
+        return;
+    }
+    bar_->raise();
+    bar_->activateWindow();
+    if (xcb_connection_t* connection = X11Connection()) {
+        x11::RequestActivation(connection, static_cast<xcb_window_t>(bar_->winId()));
+    }
 }
 
 }  // namespace zelvo

@@ -15,6 +15,8 @@ class QtWindowOps final : public WindowOps {
 
     void SetBarKeepAbove(bool above) override;
     PixelPoint BarClientToScreen(PixelPoint client) override;
+    bool IsBarForeground() override;
+    void BringBarToForeground() override;
 
     // A window manager forgets the state of a window it no longer shows: the bar
     // carries it again each time before it is shown.

@@ -130,6 +130,7 @@ void SettingsView::BuildHotKeyFrame() {
     Place(picHotKey_, dialog_.picHotKey);
     cmdSet_ = new QPushButton(Text(dialog_.cmdSet.Caption), frame);
     Place(cmdSet_, dialog_.cmdSet);
+    connect(cmdSet_, &QPushButton::clicked, this, [this] { Handle([&] { dialog_.cmdSet_Click(); }); });
 }
 
 void SettingsView::BuildSkinFrame() {
@@ -194,8 +195,31 @@ void SettingsView::Render() {
     for (std::size_t i = 0; i < previews_.size(); ++i) {
         previews_.at(i)->Render(dialog_.Image1.at(i), tpp);
     }
+    RenderHotKey();
     setVisible(dialog_.Visible);
     rendering_ = false;
+}
+
+// The capture control exists once the start-up has made it inside picHotKey.
+void SettingsView::RenderHotKey() {
+    const HotKeyCapture& control = dialog_.hotKeyControl;
+    if (!control.Created) {
+        return;
+    }
+    if (hotKeyEdit_ == nullptr) {
+        hotKeyEdit_ = new HotKeyEdit(picHotKey_);
+        hotKeyEdit_->setFrame(false);
+        hotKeyEdit_->show();
+        hotKeyEdit_->SetCapture([this](int modifiers, int virtualKey) {
+            Handle([&] {
+                hotkey1::SetHotKeyControlValue(
+                    dialog_.hotKeyControl,
+                    hotkey1::CapturedValue(dialog_.hotKeyControl, modifiers, virtualKey));
+            });
+        });
+    }
+    hotKeyEdit_->setGeometry(0, 0, control.WidthPixels, control.HeightPixels);
+    hotKeyEdit_->ShowValue(control.Value);
 }
 
 void SettingsView::closeEvent(QCloseEvent* event) {

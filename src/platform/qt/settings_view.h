@@ -13,6 +13,7 @@
 
 #include "control/form2.h"
 #include "platform/qt/filtered_line_edit.h"
+#include "platform/qt/hot_key_edit.h"
 #include "platform/qt/picture_label.h"
 #include "platform/qt/up_down_arrows.h"
 
@@ -37,6 +38,8 @@ class SettingsView : public QWidget {
     QPushButton* previewButton() const { return command1_; }
     QPushButton* applyButton() const { return command2_; }
     PictureLabel* preview(int index) const { return previews_.at(static_cast<std::size_t>(index)); }
+    HotKeyEdit* hotKeyEdit() const { return hotKeyEdit_; }
+    QPushButton* setHotKeyButton() const { return cmdSet_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +50,7 @@ class SettingsView : public QWidget {
     void BuildBarFrame();
     void BuildHotKeyFrame();
     void BuildSkinFrame();
+    void RenderHotKey();
     QGroupBox* NewFrame(const Frame& frame);
     template <typename Control>
     void Place(QWidget* widget, const Control& control) const;
@@ -64,6 +68,7 @@ class SettingsView : public QWidget {
     QCheckBox* check1_ = nullptr;
     QCheckBox* check2_ = nullptr;
     QFrame* picHotKey_ = nullptr;
+    HotKeyEdit* hotKeyEdit_ = nullptr;
     QPushButton* cmdSet_ = nullptr;
     QLabel* label2_ = nullptr;
     QComboBox* combo1_ = nullptr;
