@@ -14,6 +14,7 @@ packages=(
     qt6-base-dev
     libgl-dev
     libxcb1-dev
+    libxcb-keysyms1-dev
     libx11-dev
     fonts-ipafont-gothic
     xvfb

@@ -26,7 +26,7 @@ void form1::pulldown1_kankyosettei_Click() {
 }
 
 void form1::pulldown1_end_Click() {
-    platform_.toolkit.Quit();
+    dialog_.EndProgram();
 }
 
 }  // namespace zelvo

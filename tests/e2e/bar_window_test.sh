@@ -7,7 +7,7 @@ start_zelvo
 
 geometry() {
     eval "$(xdotool getwindowgeometry --shell "$bar_window")"
-    echo "$X,$Y ${WIDTH}x$HEIGHT"
+    echo "$(window_origin "$bar_window" | tr ' ' ,) ${WIDTH}x$HEIGHT"
 }
 above() { xprop -id "$bar_window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo yes || echo no; }
 

@@ -69,14 +69,20 @@ start_zelvo() {
     zelvo_pid=$!
     e2e_pids+=("$zelvo_pid")
     e2e_wait "the bar" find_bar
+    sleep 0.5  # let the window manager take the new window in before it is clicked
 }
 
 find_bar() {
     bar_window=$(xdotool search --onlyvisible --pid "$zelvo_pid" --name '^Zelvo$' 2>/dev/null | head -n 1)
     [ -n "$bar_window" ] || return 1
-    eval "$(xdotool getwindowgeometry --shell "$bar_window")"
-    bar_x=$X
-    bar_y=$Y
+    read -r bar_x bar_y < <(window_origin "$bar_window")
+}
+
+# The screen position of a window's client area. (xdotool's own figure adds the
+# window manager's frame offset once more.)
+window_origin() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+                             END { print x, y }'
 }
 
 # The visible windows titled "Zelvo" other than the bar: message boxes.
