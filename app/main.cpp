@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -6,11 +7,15 @@
 #include "control/window_set.h"
 #include "platform/eval/expression_evaluator.h"
 #include "platform/posix/posix_folders.h"
+#include "platform/posix/posix_registry.h"
 #include "platform/posix/posix_text_files.h"
 #include "platform/qt/hot_key_events.h"
+#include "platform/qt/qt_desktop_services.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/safe_call.h"
+#include "platform/qt/termination_signals.h"
 #include "platform/qt/window_views.h"
 #include "platform/qt/x11_connection.h"
 #include "platform/x11/x11_hot_key.h"
@@ -35,25 +40,46 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/builtin/zelvo.png")));
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    zelvo::ExpressionEvaluator evaluator;
-    zelvo::QtToolkit toolkit;
-    zelvo::PosixFolders folders;
-    zelvo::QtWindowOps windowOps;
-    zelvo::PosixTextFiles textFiles;
-    zelvo::x11::X11HotKey hotKey(zelvo::X11Connection());
-    zelvo::Platform platform{evaluator, toolkit, folders, windowOps, textFiles, hotKey};
-    zelvo::WindowSet windows(platform);
-    zelvo::WindowViews views(windows, toolkit, windowOps);
+    using namespace zelvo;
+    ExpressionEvaluator evaluator;
+    QtToolkit toolkit;
+    PosixFolders folders;
+    QtWindowOps windowOps;
+    PosixTextFiles textFiles;
+    x11::X11HotKey hotKey(X11Connection());
+    std::function<void(int)> trayEvent;
+    QtTrayIcon trayIcon([&trayEvent](int code) { trayEvent(code); });
+    QtShell shell;
+    QtProcessLauncher processLauncher;
+    PosixRegistry registry;
+    Platform platform{evaluator, toolkit,  folders, windowOps,       textFiles,
+                      hotKey,    trayIcon, shell,   processLauncher, registry};
+    WindowSet windows(platform);
+    WindowViews views(windows, toolkit, windowOps);
 
-    zelvo::HotKeyEvents hotKeyEvents(hotKey, [&](std::int32_t id, std::int32_t lParam) {
-        zelvo::SafeCall(
-            [&] { windows.dialog.ReceiveMessage(zelvo::hotkey2::WM_HOTKEY, id, lParam); });
+    // Everything from outside the windows reaches the models here, and the views follow.
+    const auto handle = [&views](const std::function<void()>& handler) {
+        SafeCall(handler);
         views.Render();
+    };
+    trayEvent = [&](int code) {
+        handle([&] {
+            windows.dialog.Form_MouseMove(0, 0, static_cast<float>(code) * toolkit.TwipsPerPixelX(),
+                                          0);
+        });
+    };
+    HotKeyEvents hotKeyEvents(hotKey, [&](std::int32_t id, std::int32_t lParam) {
+        handle([&] { windows.dialog.ReceiveMessage(hotkey2::WM_HOTKEY, id, lParam); });
     });
     app.installNativeEventFilter(&hotKeyEvents);
+    // A session ending or a termination signal ends the program as 終了 does.
+    const auto endProgram = [&] { handle([&] { windows.dialog.EndProgram(); }); };
+    TerminationSignals terminationSignals(endProgram);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, endProgram);
 
-    zelvo::SafeCall([&] { windows.Start(); });
-    views.Render();
+    handle([&] { windows.Start(); });
     return QApplication::exec();
 }

@@ -22,6 +22,7 @@ packages=(
     openbox
     xdotool
     xclip
+    trayer
     x11-utils
 )
 

@@ -22,6 +22,7 @@ void form1::pulldown1_taskbar_Click() {
 }
 
 void form1::pulldown1_kankyosettei_Click() {
+    dialog_.pulldown2.Visible = false;
     dialog_.Visible = true;
 }
 

@@ -10,7 +10,8 @@ constexpr std::array<float, 10> kPreviewLefts = {0,    120,  540,  1110, 1680,
 
 }  // namespace
 
-Form2::Form2(Platform& platform, form1& bar) : platform_(platform), bar_(bar) {
+Form2::Form2(Platform& platform, form1& bar, frmAbout& about)
+    : platform_(platform), bar_(bar), about_(about) {
     Caption = "設定";
     Width = 5535;
     Height = 3855;
@@ -55,6 +56,20 @@ Form2::Form2(Platform& platform, form1& bar) : platform_(platform), bar_(bar) {
     Image1[8].Width = 510;
     Image1[9].Width = 4455;
     Image1[9].Stretch = true;
+
+    pulldown2 = {"pulldown2",
+                 "pulldown2",
+                 {{"pulldown2_bar_out", "barを表示"},
+                  {"pulldown2_settei", "環境設定"},
+                  {"pulldown2_Bardefault", "Barの表示位置・サイズを工場出荷時に…"},
+                  {"pulldown2_line1", "-"},
+                  {"pulldown2_help", "help"},
+                  {"pulldown2_Version_view", "バージョン情報"},
+                  {"pulldown2_line2", "-"},
+                  {"pulldown2_exit", "ソフトの終了"}}};
+
+    // The window's own procedure: every message is taken and answered with 0.
+    WindowProc = [](int, std::int32_t, std::int32_t) { return 0; };
 
     SetOption1(0, true);
 }

@@ -15,17 +15,27 @@
 #include "controls/picture_box.h"
 #include "controls/text_box.h"
 #include "controls/up_down.h"
+#include "platform/menu.h"
 #include "platform/platform.h"
 
 namespace zelvo {
 
 class form1;
+class frmAbout;
+
+// Handles of the control window and of the program icon, as the tray record carries them.
+inline constexpr std::uint32_t kControlWindowHandle = 1;
+inline constexpr std::uint32_t kProgramIconHandle = 1;
+
+// Why the control window is asked to close.
+inline constexpr int vbFormControlMenu = 0;  // the user: close box or system menu
+inline constexpr int vbFormCode = 1;         // the program's own shut-down
 
 // The control window, which is also the settings dialog ("設定"). Frames are
 // placed in the dialog; each control is placed relative to its frame.
 class Form2 {
   public:
-    Form2(Platform& platform, form1& bar);
+    Form2(Platform& platform, form1& bar, frmAbout& about);
 
     form1& bar() const { return bar_; }
 
@@ -67,6 +77,11 @@ class Form2 {
     hotkey2::WindowProcedure WindowProc;
     hotkey2::WindowProcedure PrevWndProc;
 
+    // The tray menu; its top-level entry is never shown, only its pop-up.
+    MenuItem pulldown2;
+    // The tray icon's record, kept from adding the icon to deleting it.
+    NotifyIconData TrayIconData;
+
     // Skin choice ("skin選択"). Image1(1) sits in the frame; the other previews sit
     // in the white box Picture1.
     Frame Frame3;
@@ -101,8 +116,19 @@ class Form2 {
     // Check2 changed by the program: raises Check2_Click when the value changes.
     void SetCheck2(int value);
 
+    // The tray menu's entries.
+    void pulldown2_bar_out_Click();
+    void pulldown2_settei_Click();
     // Bar position and sizes back to the factory layout, the bar shown.
     void pulldown2_Bardefault_Click();
+    void pulldown2_help_Click();
+    void pulldown2_Version_view_Click();
+    void pulldown2_exit_Click();
+
+    // A mouse event on the tray icon, its message number arriving as x in twips.
+    void Form_MouseMove(int button, int shift, float x, float y);
+    // A request to close this window; `UnloadMode` says why, `Cancel` keeps it open.
+    void Form_QueryUnload(int& Cancel, int UnloadMode);
 
     // The start-up sequence; runs once, when the bar first refers to this window.
     void Form_Load();
@@ -123,12 +149,14 @@ class Form2 {
 
   private:
     void ShowDecimals();
+    void RunPulldown2(const std::string& choice);
     void StartHotKey();
     void SelectStartSkin();
     void ListSkinFoldersBelow(const std::string& folderPath, int depth);
 
     Platform& platform_;
     form1& bar_;
+    frmAbout& about_;
     bool loaded_ = false;
     bool ended_ = false;
 };

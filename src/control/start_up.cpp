@@ -1,6 +1,7 @@
 #include "bar/form1.h"
 #include "bar/skin_roles.h"
 #include "control/form2.h"
+#include "control/task.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_reader.h"
 
@@ -23,8 +24,11 @@ void Form2::Form_Load() {
 
     StartHotKey();
     hotkey2::HookWindow(*this);
+    task::AddTrayIcon(platform_.trayIcon, TrayIconData, kControlWindowHandle, kProgramIconHandle,
+                      "");
 
     Visible = false;
+    pulldown2.Visible = false;
     if (Check1.Value == 1) {
         bar_.Visible = false;
     }
@@ -40,9 +44,9 @@ void Form2::SelectStartSkin() {
 // The stored hot key, normalised through the capture control's value, registered
 // without a word on failure, and shown.
 void Form2::StartHotKey() {
-    HotKeyCtlHwnd = hotkey1::CreateHotKeyControl(hotKeyControl, picHotKey,
-                                                 platform_.toolkit.TwipsPerPixelX(),
-                                                 platform_.toolkit.TwipsPerPixelY());
+    HotKeyCtlHwnd =
+        hotkey1::CreateHotKeyControl(hotKeyControl, picHotKey, platform_.toolkit.TwipsPerPixelX(),
+                                     platform_.toolkit.TwipsPerPixelY());
     ReleaseHotKey();
     hotKeyRecord.HotKeyAtom = platform_.globalHotKey.GlobalAddAtom(hotkey1::kAtomName);
     const std::uint16_t value = hotkey1::HotKeyToControlValue(hotKeyRecord);
@@ -62,7 +66,8 @@ void Form2::EndProgram() {
     ended_ = true;
     bar_.Form_Unload();
     bar_.Visible = false;
-    hotkey2::UnhookWindow(*this);
+    int cancel = 0;
+    Form_QueryUnload(cancel, vbFormCode);
     Visible = false;
     platform_.toolkit.Quit();
 }

@@ -14,6 +14,7 @@ class Folders {
     // Names of the direct sub-folders of `path`, in a stable order; empty when the
     // folder has none or does not exist.
     virtual std::vector<std::string> SubFolders(const std::string& path) const = 0;
+    virtual bool FileExists(const std::string& path) const = 0;
 };
 
 }  // namespace zelvo

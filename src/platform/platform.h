@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/desktop_services.h"
 #include "platform/evaluator.h"
 #include "platform/folders.h"
 #include "platform/global_hot_key.h"
 #include "platform/text_files.h"
 #include "platform/toolkit.h"
+#include "platform/tray_icon.h"
 #include "platform/window_ops.h"
 
 namespace zelvo {
@@ -17,6 +19,10 @@ struct Platform {
     WindowOps& windowOps;
     TextFiles& textFiles;
     GlobalHotKey& globalHotKey;
+    TrayIcon& trayIcon;
+    Shell& shell;
+    ProcessLauncher& processLauncher;
+    Registry& registry;
 };
 
 }  // namespace zelvo

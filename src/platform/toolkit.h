@@ -31,6 +31,9 @@ class Toolkit {
     // the chosen entry, or the empty text when the menu was closed without one.
     virtual std::string PopupMenu(const std::vector<MenuItem>& items) = 0;
 
+    // Shows the About box and waits until it is closed.
+    virtual void ShowAboutBoxModal() = 0;
+
     // Ends the program's event loop once the current handler has returned.
     virtual void Quit() = 0;
 

@@ -28,11 +28,11 @@ check "title drag moves the bar" "$((start_x + 60)),$((start_y + 40))" "$bar_x,$
 check "the bar starts as a normal window" "no" "$(above)"
 before=$(geometry)
 xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click --repeat 2 --delay 80 1
-e2e_wait "keep-above" test "$(above)" = yes || true
+e2e_wait "keep-above" '[ "$(above)" = yes ]' || true
 check "a double-click keeps the bar above" "yes" "$(above)"
 check "keeping above neither moves nor resizes" "$before" "$(geometry)"
 xdotool click --repeat 2 --delay 80 1
-e2e_wait "normal again" test "$(above)" = no || true
+e2e_wait "normal again" '[ "$(above)" = no ]' || true
 check "a second double-click makes it normal" "no" "$(above)"
 
 # Fill the boxes, then drag the separator after the mm box 30 pixels to the right:
@@ -80,7 +80,7 @@ check "maximise and equalise fills the screen" "0 1280" "$bar_x $(geometry | sed
 xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
 sleep 0.4
 xdotool key Up Return
-e2e_wait "the program to end" bash -c "! kill -0 $zelvo_pid 2>/dev/null" || true
+e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true
 check "終了 ends the program" "ended" "$(kill -0 "$zelvo_pid" 2>/dev/null && echo running || echo ended)"
 
 e2e_finish

@@ -21,7 +21,7 @@ click_dialog() {
 xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
 sleep 0.4
 xdotool key Down Down Down Return
-e2e_wait "the settings dialog" bash -c "xdotool search --onlyvisible --name '^設定$' >/dev/null"
+e2e_wait "the settings dialog" 'xdotool search --onlyvisible --name "^設定$" >/dev/null'
 dialog=$(xdotool search --onlyvisible --name '^設定$' | head -n 1)
 read -r dialog_x dialog_y < <(window_origin "$dialog")
 
@@ -41,18 +41,18 @@ sleep 0.3
 # Another window in front, then the hot key three times.
 xmessage -geometry +300+300 "in front of the bar" &
 e2e_pids+=($!)
-e2e_wait "the other window" bash -c "xdotool search --onlyvisible --name '^xmessage$' >/dev/null"
+e2e_wait "the other window" 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null'
 other=$(xdotool search --onlyvisible --name '^xmessage$' | head -n 1)
 xdotool windowactivate --sync "$other"
 check "another window is in front" "behind" "$(state)"
 xdotool key ctrl+alt+k
-e2e_wait "the bar in front" bar_is_active || true
+e2e_wait "the bar in front" 'bar_is_active' || true
 check "the hot key brings the bar forward" "front" "$(state)"
 xdotool key ctrl+alt+k
-e2e_wait "the bar hidden" bash -c "! xwininfo -id $bar_window | grep -q IsViewable" || true
+e2e_wait "the bar hidden" '! xwininfo -id "$bar_window" | grep -q IsViewable' || true
 check "the hot key hides the bar in front" "hidden" "$(state)"
 xdotool key ctrl+alt+k
-e2e_wait "the bar shown" bar_is_shown || true
+e2e_wait "the bar shown" 'bar_is_shown' || true
 check "the hot key shows the hidden bar" "yes" "$(bar_is_shown && echo yes || echo no)"
 
 # Exit from the menu writes setting.ini.
@@ -61,7 +61,7 @@ before_exit="$bar_x,$bar_y"
 xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
 sleep 0.4
 xdotool key Up Return
-e2e_wait "the program to end" bash -c "! kill -0 $zelvo_pid 2>/dev/null" || true
+e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true
 settings=$(iconv -f CP932 -t UTF-8 "$e2e_work/program/setting.ini" | tr -d '\r' | paste -sd '~')
 check "the hot key is written" "yes" \
     "$(grep -q '/HotKey(bCtrl)~True~/HotKey(bAlt)~True~/HotKey(sChar)~K~' <<<"$settings" && echo yes || echo no)"
@@ -72,7 +72,7 @@ check "the skin is written" "yes" "$(grep -q '/SkinPath~skin_dark~' <<<"$setting
 # The next start restores all of it.
 start_zelvo
 check "the bar comes back where it was" "$before_exit" "$bar_x,$bar_y"
-e2e_wait "keep-above" bash -c "xprop -id $bar_window _NET_WM_STATE | grep -q ABOVE" || true
+e2e_wait "keep-above" 'xprop -id "$bar_window" _NET_WM_STATE | grep -q ABOVE' || true
 check "the bar is on top again" "yes" \
     "$(xprop -id "$bar_window" _NET_WM_STATE | grep -q ABOVE && echo yes || echo no)"
 click_box 1
@@ -83,7 +83,7 @@ click_box 5
 xdotool key ctrl+c
 check "72 ppi and three decimals are back" "72.000" "$(clipboard)"
 xdotool key ctrl+alt+k
-e2e_wait "the bar hidden" bash -c "! xwininfo -id $bar_window | grep -q IsViewable" || true
+e2e_wait "the bar hidden" '! xwininfo -id "$bar_window" | grep -q IsViewable' || true
 check "the hot key works after the restart" "hidden" "$(state)"
 
 e2e_finish

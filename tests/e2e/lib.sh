@@ -40,25 +40,48 @@ e2e_setup() {
     unset WAYLAND_DISPLAY
     openbox >"$e2e_work/openbox.log" 2>&1 &
     e2e_pids+=($!)
-    e2e_wait "the window manager" wmctrl_ready
+    e2e_wait "the window manager" 'wmctrl_ready'
     mkdir -p "$e2e_work/program"
     cp "$program" "$e2e_work/program/zelvo"
     cp -r "$skins" "$e2e_work/program/skin"
 }
 
+# An XEmbed tray host (trayer) at the top right of the screen.
+start_tray_host() {
+    trayer --edge top --align right --widthtype pixel --width 120 --height 24 \
+        --transparent false >"$e2e_work/trayer.log" 2>&1 &
+    e2e_pids+=($!)
+    e2e_wait "the tray host" 'xwininfo -root -tree | grep -q '\''"panel"'\'''
+}
+
+# Zelvo's icon in the tray host, if it is there.
+tray_icon() {
+    xwininfo -root -tree | awk '/"panel"/ { inside = 1; next } inside && /"Zelvo"/ { print $1; exit }'
+}
+
+click_tray_icon() {
+    xdotool mousemove --window "$(tray_icon)" 11 11 click "$1"
+    sleep 0.4
+}
+
 wmctrl_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-# Polls a command until it succeeds, for up to ten seconds.
+# Polls a condition (shell text, evaluated afresh each time) until it holds, for up
+# to ten seconds.
+# Conditions may end a pipeline with grep -q, which closes it early: pipefail is
+# off while they run.
 e2e_wait() {
-    local what=$1
-    shift
+    local what=$1 condition=$2
     local tries
+    set +o pipefail
     for tries in $(seq 100); do
-        if "$@"; then
+        if eval "$condition"; then
+            set -o pipefail
             return 0
         fi
         sleep 0.1
     done
+    set -o pipefail
     echo "timed out waiting for $what" >&2
     return 1
 }
@@ -68,7 +91,7 @@ start_zelvo() {
     (cd "$e2e_work/program" && exec ./zelvo) >"$e2e_work/zelvo.log" 2>&1 &
     zelvo_pid=$!
     e2e_pids+=("$zelvo_pid")
-    e2e_wait "the bar" find_bar
+    e2e_wait "the bar" 'find_bar'
     sleep 0.5  # let the window manager take the new window in before it is clicked
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -16,6 +18,15 @@
 #include "platform/toolkit.h"
 
 namespace zelvo::fake {
+
+// The platform calls that matter for the order of start-up and shut-down, by name.
+using CallLog = std::vector<std::string>;
+
+inline void Note(CallLog* log, std::string call) {
+    if (log != nullptr) {
+        log->push_back(std::move(call));
+    }
+}
 
 struct ShownMessage {
     std::string prompt;
@@ -47,7 +58,18 @@ class FakeToolkit : public Toolkit {
         return choice;
     }
 
-    void Quit() override { ++quits; }
+    void Quit() override {
+        ++quits;
+        Note(log, "Quit");
+    }
+
+    // Runs `whileAboutShown` as the user's doing while the modal About box is up.
+    void ShowAboutBoxModal() override {
+        ++aboutBoxes;
+        if (whileAboutShown) {
+            whileAboutShown();
+        }
+    }
 
     PictureRef LoadPicture(const std::string& path) override {
         ++pictureLoads;
@@ -76,6 +98,9 @@ class FakeToolkit : public Toolkit {
     std::vector<std::vector<MenuItem>> shownMenus;
     std::vector<std::string> menuChoices;
     int quits = 0;
+    int aboutBoxes = 0;
+    std::function<void()> whileAboutShown;
+    CallLog* log = nullptr;
 };
 
 // Records keep-above requests; the bar's client area starts at `barOrigin` on screen.
@@ -101,11 +126,13 @@ class FakeWindowOps : public WindowOps {
 class FakeTextFiles : public TextFiles {
   public:
     std::optional<std::string> ReadText(const std::string& path) override {
+        Note(log, "ReadText");
         const auto found = files.find(path);
         return found != files.end() ? std::optional<std::string>(found->second) : std::nullopt;
     }
     bool WriteText(const std::string& path, std::string_view text) override {
         ++writes;
+        Note(log, "WriteText");
         if (failWrites) {
             return false;
         }
@@ -116,6 +143,7 @@ class FakeTextFiles : public TextFiles {
     std::map<std::string, std::string> files;
     bool failWrites = false;
     int writes = 0;
+    CallLog* log = nullptr;
 };
 
 // One registration per identifier; combinations in `heldElsewhere` are refused, as
@@ -128,6 +156,7 @@ class FakeGlobalHotKey : public GlobalHotKey {
     void GlobalDeleteAtom(std::uint16_t atom) override { atoms.Delete(atom); }
     bool RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) override {
         ++registrations;
+        Note(log, "RegisterHotKey");
         if (virtualKey == 0 || registered.count(id) != 0 ||
             heldElsewhere.count({modifiers, virtualKey}) != 0) {
             return false;
@@ -141,6 +170,7 @@ class FakeGlobalHotKey : public GlobalHotKey {
     std::map<std::int32_t, Combination> registered;
     std::set<Combination> heldElsewhere;
     int registrations = 0;
+    CallLog* log = nullptr;
 };
 
 // Real folder listing under a program folder of the test's choosing.
@@ -148,10 +178,87 @@ class FakeFolders : public Folders {
   public:
     std::string ProgramFolder() const override { return programFolder; }
     std::vector<std::string> SubFolders(const std::string& path) const override {
+        Note(log, "SubFolders");
         return ListSubFolders(path);
     }
+    bool FileExists(const std::string& path) const override { return files.count(path) != 0; }
+
+    std::set<std::string> files;
+    CallLog* log = nullptr;
 
     std::string programFolder = "/nonexistent-zelvo-program-folder";
+};
+
+// Records what the tray was told.
+class FakeTrayIcon : public TrayIcon {
+  public:
+    bool Shell_NotifyIcon(int message, const NotifyIconData& data) override {
+        calls.emplace_back(message, data);
+        Note(log, message == NIM_ADD ? "AddTrayIcon" : "DeleteTrayIcon");
+        if (whenCalled) {
+            whenCalled();
+        }
+        return available;
+    }
+
+    std::vector<std::pair<int, NotifyIconData>> calls;
+    bool available = true;
+    std::function<void()> whenCalled;
+    CallLog* log = nullptr;
+};
+
+class FakeShell : public Shell {
+  public:
+    bool OpenDocument(const std::string& path) override {
+        opened.push_back(path);
+        return false;
+    }
+    std::vector<std::string> opened;
+};
+
+class FakeProcessLauncher : public ProcessLauncher {
+  public:
+    bool StartDetached(const std::string& path) override {
+        started.push_back(path);
+        return startsWork;
+    }
+    std::vector<std::string> started;
+    bool startsWork = true;
+};
+
+// Keys by "root\key"; counts the handles left open.
+class FakeRegistry : public Registry {
+  public:
+    std::uintptr_t OpenKey(std::uint32_t root, const std::string& key) override {
+        opened.push_back(key);
+        const auto found = keys.find(std::to_string(root) + "\\" + key);
+        if (found == keys.end()) {
+            return 0;
+        }
+        ++openHandles;
+        return reinterpret_cast<std::uintptr_t>(&found->second);
+    }
+    std::optional<RegistryValue> QueryValue(std::uintptr_t key, const std::string& name,
+                                            std::size_t bufferSize) override {
+        const auto& values = *reinterpret_cast<std::map<std::string, RegistryValue>*>(key);
+        const auto found = values.find(name);
+        if (found == values.end()) {
+            return std::nullopt;
+        }
+        RegistryValue value = found->second;
+        value.data.resize(std::min(value.data.size(), bufferSize));
+        return value;
+    }
+    void CloseKey(std::uintptr_t /*key*/) override { --openHandles; }
+
+    void Set(std::uint32_t root, const std::string& key, const std::string& name,
+             RegistryValue value) {
+        keys[std::to_string(root) + "\\" + key][name] = std::move(value);
+    }
+
+    std::map<std::string, std::map<std::string, RegistryValue>> keys;
+    std::vector<std::string> opened;
+    int openHandles = 0;
 };
 
 // A headless platform: the real evaluator, a recording toolkit, real folders.
@@ -162,7 +269,23 @@ struct FakePlatform {
     FakeWindowOps windowOps;
     FakeTextFiles textFiles;
     FakeGlobalHotKey globalHotKey;
-    Platform platform{evaluator, toolkit, folders, windowOps, textFiles, globalHotKey};
+    FakeTrayIcon trayIcon;
+    FakeShell shell;
+    FakeProcessLauncher processLauncher;
+    FakeRegistry registry;
+    Platform platform{evaluator,    toolkit,  folders, windowOps,       textFiles,
+                      globalHotKey, trayIcon, shell,   processLauncher, registry};
+    CallLog calls;
+
+    FakePlatform() {
+        toolkit.log = &calls;
+        folders.log = &calls;
+        textFiles.log = &calls;
+        globalHotKey.log = &calls;
+        trayIcon.log = &calls;
+    }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
 };
 
 }  // namespace zelvo::fake

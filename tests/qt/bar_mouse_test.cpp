@@ -17,10 +17,12 @@ class BarMouseTest : public QObject {
     void init() {
         fake_ = std::make_unique<fake::FakePlatform>();
         platform_ = std::make_unique<Platform>(
-            Platform{fake_->evaluator, fake_->toolkit, fake_->folders, windowOps_,
-                     fake_->textFiles, fake_->globalHotKey});
+            Platform{fake_->evaluator, fake_->toolkit, fake_->folders, windowOps_, fake_->textFiles,
+                     fake_->globalHotKey, fake_->trayIcon, fake_->shell, fake_->processLauncher,
+                     fake_->registry});
         windows_ = std::make_unique<WindowSet>(*platform_);
-        view_ = std::make_unique<BarView>(windows_->bar, fake_->toolkit, [this] { view_->Render(); });
+        view_ =
+            std::make_unique<BarView>(windows_->bar, fake_->toolkit, [this] { view_->Render(); });
         windowOps_.AttachBar(view_.get());
         bar().Left = 1500;
         bar().Top = 1500;

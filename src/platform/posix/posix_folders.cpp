@@ -34,3 +34,12 @@ std::vector<std::string> PosixFolders::SubFolders(const std::string& path) const
 }
 
 }  // namespace zelvo
+
+namespace zelvo {
+
+bool PosixFolders::FileExists(const std::string& path) const {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace zelvo

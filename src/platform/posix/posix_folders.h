@@ -15,6 +15,7 @@ class PosixFolders final : public Folders {
   public:
     std::string ProgramFolder() const override;
     std::vector<std::string> SubFolders(const std::string& path) const override;
+    bool FileExists(const std::string& path) const override;
 };
 
 }  // namespace zelvo

@@ -1,5 +1,6 @@
 #include "platform/qt/bar_view.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 
 #include "platform/qt/fonts.h"
@@ -13,7 +14,8 @@ namespace {
 constexpr qreal kUnitBoxPointSize = 11.25;
 
 int ButtonCode(Qt::MouseButtons buttons) {
-    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) | (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
+           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
            (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
@@ -202,6 +204,12 @@ void BarView::PressOn(Handle handle, int separator, QMouseEvent* event) {
         pressedSeparator_ = separator;
         grabMouse();
     }
+    changed_();
+}
+
+void BarView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    SafeCall([&] { bar_.pulldown1_end_Click(); });
     changed_();
 }
 

@@ -35,6 +35,8 @@ class BarView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The window manager's close (Alt+F4) ends the program as 終了 does.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // The picture a press started on; it gets the moves and the release.

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QMenu>
 #include <QImageReader>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -90,10 +90,20 @@ std::string QtToolkit::PopupMenu(const std::vector<MenuItem>& items) {
     return chosen != nullptr ? chosen->data().toString().toStdString() : std::string();
 }
 
+void QtToolkit::ShowAboutBoxModal() {
+    if (beforeModal_) {
+        beforeModal_();
+    }
+    if (showAbout_) {
+        showAbout_();
+    }
+}
+
 // exit() rather than quit(): quit() first asks every window to close, and the
 // settings dialog refuses (its close box only hides it).
 void QtToolkit::Quit() {
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 PictureRef QtToolkit::LoadPicture(const std::string& path) {

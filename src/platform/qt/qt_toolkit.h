@@ -17,6 +17,8 @@ class QtToolkit final : public Toolkit {
     void SetBeforeModal(std::function<void()> beforeModal) {
         beforeModal_ = std::move(beforeModal);
     }
+    // Shows the About box view modally.
+    void SetShowAbout(std::function<void()> showAbout) { showAbout_ = std::move(showAbout); }
 
     void MessageBox(std::string_view prompt, MessageIcon icon) override;
     void Beep() override;
@@ -25,12 +27,14 @@ class QtToolkit final : public Toolkit {
     float ScreenWidth() const override;
     float ScreenHeight() const override;
     std::string PopupMenu(const std::vector<MenuItem>& items) override;
+    void ShowAboutBoxModal() override;
     void Quit() override;
     PictureRef LoadPicture(const std::string& path) override;
     PictureRef BuiltinPicture(int slot) override;
 
   private:
     std::function<void()> beforeModal_;
+    std::function<void()> showAbout_;
     std::array<PictureRef, 10> builtin_;
 };
 

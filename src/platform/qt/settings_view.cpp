@@ -113,13 +113,12 @@ void SettingsView::BuildBarFrame() {
             [this](bool checked) { Handle([&] { dialog_.Check1.Value = checked ? 1 : 0; }); });
     check2_ = new QCheckBox(Text(dialog_.Check2.Caption), frame);
     Place(check2_, dialog_.Check2);
-    connect(check2_, &QCheckBox::clicked, this,
-            [this](bool checked) {
-                Handle([&] {
-                    dialog_.Check2.Value = checked ? 1 : 0;
-                    dialog_.Check2_Click();
-                });
-            });
+    connect(check2_, &QCheckBox::clicked, this, [this](bool checked) {
+        Handle([&] {
+            dialog_.Check2.Value = checked ? 1 : 0;
+            dialog_.Check2_Click();
+        });
+    });
 }
 
 void SettingsView::BuildHotKeyFrame() {
@@ -130,7 +129,8 @@ void SettingsView::BuildHotKeyFrame() {
     Place(picHotKey_, dialog_.picHotKey);
     cmdSet_ = new QPushButton(Text(dialog_.cmdSet.Caption), frame);
     Place(cmdSet_, dialog_.cmdSet);
-    connect(cmdSet_, &QPushButton::clicked, this, [this] { Handle([&] { dialog_.cmdSet_Click(); }); });
+    connect(cmdSet_, &QPushButton::clicked, this,
+            [this] { Handle([&] { dialog_.cmdSet_Click(); }); });
 }
 
 void SettingsView::BuildSkinFrame() {
@@ -223,8 +223,9 @@ void SettingsView::RenderHotKey() {
 }
 
 void SettingsView::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    Handle([&] { dialog_.Visible = false; });
+    int cancel = 0;
+    Handle([&] { dialog_.Form_QueryUnload(cancel, vbFormControlMenu); });
+    event->setAccepted(cancel == 0);
 }
 
 }  // namespace zelvo

@@ -4,10 +4,14 @@ namespace zelvo {
 
 WindowViews::WindowViews(WindowSet& windows, QtToolkit& toolkit, QtWindowOps& windowOps)
     : bar_(
-          windows.bar, toolkit, [this] { Render(); },
-          [&windowOps] { windowOps.BeforeBarShown(); }),
-      dialog_(windows.dialog, toolkit, [this] { Render(); }) {
+          windows.bar, toolkit, [this] { Render(); }, [&windowOps] { windowOps.BeforeBarShown(); }),
+      dialog_(windows.dialog, toolkit, [this] { Render(); }),
+      about_(windows.about) {
     toolkit.SetBeforeModal([this] { Render(); });
+    toolkit.SetShowAbout([this] {
+        about_.Render();
+        about_.exec();
+    });
     windowOps.AttachBar(&bar_);
 }
 

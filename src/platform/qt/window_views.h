@@ -1,6 +1,7 @@
 #pragma once
 
 #include "control/window_set.h"
+#include "platform/qt/about_view.h"
 #include "platform/qt/bar_view.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_window_ops.h"
@@ -18,11 +19,13 @@ class WindowViews {
 
     BarView& bar() { return bar_; }
     SettingsView& dialog() { return dialog_; }
+    AboutView& about() { return about_; }
 
   private:
     bool rendering_ = false;
     BarView bar_;
     SettingsView dialog_;
+    AboutView about_;
 };
 
 }  // namespace zelvo

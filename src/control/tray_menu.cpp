@@ -1,0 +1,84 @@
+#include <cmath>
+
+#include "about/frm_about.h"
+#include "bar/form1.h"
+#include "control/form2.h"
+#include "control/task.h"
+
+namespace zelvo {
+namespace {
+
+constexpr int WM_LBUTTONDOWN = 513;
+constexpr int WM_RBUTTONDOWN = 516;
+
+}  // namespace
+
+void Form2::RunPulldown2(const std::string& choice) {
+    if (choice == "pulldown2_bar_out") {
+        pulldown2_bar_out_Click();
+    } else if (choice == "pulldown2_settei") {
+        pulldown2_settei_Click();
+    } else if (choice == "pulldown2_Bardefault") {
+        pulldown2_Bardefault_Click();
+    } else if (choice == "pulldown2_help") {
+        pulldown2_help_Click();
+    } else if (choice == "pulldown2_Version_view") {
+        pulldown2_Version_view_Click();
+    } else if (choice == "pulldown2_exit") {
+        pulldown2_exit_Click();
+    }
+}
+
+void Form2::pulldown2_bar_out_Click() {
+    bar_.Visible = true;
+    platform_.windowOps.BringBarToForeground();
+}
+
+void Form2::pulldown2_settei_Click() {
+    Visible = true;
+}
+
+// Opening a missing help file only fails quietly on the desktop's side.
+void Form2::pulldown2_help_Click() {
+    platform_.shell.OpenDocument(platform_.folders.ProgramFolder() + "/help.chm");
+}
+
+void Form2::pulldown2_Version_view_Click() {
+    about_.Form_Load();
+    about_.Visible = true;
+    platform_.toolkit.ShowAboutBoxModal();
+    about_.Visible = false;
+}
+
+void Form2::pulldown2_exit_Click() {
+    EndProgram();
+}
+
+// The tray icon's events arrive as a mouse move whose x is the event's message
+// number in pixels, given in twips.
+void Form2::Form_MouseMove(int /*button*/, int /*shift*/, float x, float /*y*/) {
+    const auto pixels = static_cast<long>(std::nearbyint(x));
+    const auto twipsPerPixel =
+        static_cast<long>(std::nearbyint(platform_.toolkit.TwipsPerPixelX()));
+    if (twipsPerPixel == 0) {
+        return;
+    }
+    const long code = pixels / twipsPerPixel;
+    if (code == WM_LBUTTONDOWN) {
+        bar_.Visible = true;
+    } else if (code == WM_RBUTTONDOWN) {
+        RunPulldown2(platform_.toolkit.PopupMenu(pulldown2.items));
+    }
+}
+
+void Form2::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    if (UnloadMode == vbFormControlMenu) {
+        Visible = false;
+        Cancel = 1;
+    } else if (UnloadMode == vbFormCode) {
+        hotkey2::UnhookWindow(*this);
+        task::DeleteTrayIcon(platform_.trayIcon, TrayIconData);
+    }
+}
+
+}  // namespace zelvo

@@ -1,0 +1,70 @@
+#include "platform/qt/about_view.h"
+
+#include <QFrame>
+#include <QIcon>
+
+#include "platform/qt/fonts.h"
+#include "platform/qt/safe_call.h"
+
+namespace zelvo {
+namespace {
+
+QFrame* SeparatorLine(QWidget* parent, int y) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(16, y, 344, 2);
+    return line;
+}
+
+}  // namespace
+
+AboutView::AboutView(frmAbout& about)
+    : about_(about),
+      title_(new QLabel(this)),
+      version_(new QLabel(this)),
+      description_(new QLabel(this)),
+      disclaimer_(new QLabel(this)),
+      ok_(new QPushButton(this)),
+      sysInfo_(new QPushButton(this)) {
+    setFont(PGothicFont(9, false));
+    setFixedSize(376, 200);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/builtin/zelvo.png")).pixmap(32, 32));
+    icon->setGeometry(16, 16, 32, 32);
+    title_->setGeometry(64, 16, 296, 24);
+    title_->setFont(PGothicFont(14, true));
+    version_->setGeometry(64, 44, 296, 18);
+    description_->setGeometry(64, 68, 296, 36);
+    description_->setWordWrap(true);
+    SeparatorLine(this, 112);
+    disclaimer_->setGeometry(16, 122, 230, 64);
+    disclaimer_->setWordWrap(true);
+    ok_->setGeometry(262, 124, 98, 26);
+    ok_->setDefault(true);
+    sysInfo_->setGeometry(262, 158, 98, 26);
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        SafeCall([&] { about_.cmdOK_Click(); });
+        accept();
+    });
+    connect(sysInfo_, &QPushButton::clicked, this,
+            [this] { SafeCall([&] { about_.cmdSysInfo_Click(); }); });
+}
+
+void AboutView::Render() {
+    setWindowTitle(QString::fromStdString(about_.Caption));
+    title_->setText(QString::fromStdString(about_.lblTitle.Caption));
+    version_->setText(QString::fromStdString(about_.lblVersion.Caption));
+    description_->setText(QString::fromStdString(about_.lblDescription.Caption));
+    disclaimer_->setText(QString::fromStdString(about_.lblDisclaimer.Caption));
+    ok_->setText(QString::fromStdString(about_.cmdOK.Caption));
+    sysInfo_->setText(QString::fromStdString(about_.cmdSysInfo.Caption));
+}
+
+// The close box and Escape close the box as OK does.
+void AboutView::reject() {
+    SafeCall([&] { about_.cmdOK_Click(); });
+    QDialog::reject();
+}
+
+}  // namespace zelvo
