@@ -9,7 +9,7 @@ namespace {
 constexpr std::size_t kValueBufferSize = 1024;
 constexpr std::string_view kSysInfoUnavailable = "現時点ではｼｽﾃﾑ情報を使用できません";
 // The legal-notice field of the program's version information, which Zelvo leaves empty.
-constexpr std::string_view kLegalNotice = "";
+constexpr std::string_view kLegalNotice;
 
 // The number a REG_DWORD's bytes hold, least significant first, as decimal text.
 std::string NumberText(const std::string& bytes) {

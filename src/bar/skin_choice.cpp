@@ -20,7 +20,9 @@ void Form2::ListSkinFoldersBelow(const std::string& folderPath, int depth) {
     }
     for (const std::string& name : platform_.folders.SubFolders(folderPath)) {
         Combo1.AddItem(name);
-        ListSkinFoldersBelow(folderPath + "/" + name, depth + 1);
+        std::string subFolder = folderPath;
+        subFolder.append("/").append(name);
+        ListSkinFoldersBelow(subFolder, depth + 1);
     }
 }
 

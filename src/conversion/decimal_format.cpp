@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <ranges>
 
 namespace zelvo {
 namespace {
@@ -89,12 +88,12 @@ std::optional<DecimalNumber> ParseDecimal(std::string_view text) {
 
 // Adds one unit in the last place of a digit string; may grow it by one digit.
 void IncrementDigits(std::string& digits) {
-    for (char& digit : std::ranges::reverse_view(digits)) {
-        if (digit != '9') {
-            ++digit;
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
             return;
         }
-        digit = '0';
+        digits[i] = '0';
     }
     digits.insert(digits.begin(), '1');
 }

@@ -36,6 +36,7 @@ std::string Convert(const char* to, const char* from, std::string_view input,
                     std::string_view replacement, Skip skip) {
     std::string output;
     const Converter converter(iconv_open(to, from));
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented failure value
     if (converter.get() == reinterpret_cast<iconv_t>(-1)) {
         return output;
     }

@@ -30,7 +30,7 @@ std::string PosixRegistry::FindTool() const {
         std::istringstream folders(searchPath_);
         std::string folder;
         while (std::getline(folders, folder, ':')) {
-            const std::string candidate = (folder.empty() ? "." : folder) + "/" + tool;
+            std::string candidate = (folder.empty() ? "." : folder) + "/" + tool;
             if (::access(candidate.c_str(), X_OK) == 0) {
                 return candidate;
             }

@@ -48,9 +48,13 @@ X11HotKey::~X11HotKey() {
     }
 }
 
-std::uint16_t X11HotKey::GlobalAddAtom(std::string_view name) { return atoms_.Add(name); }
+std::uint16_t X11HotKey::GlobalAddAtom(std::string_view name) {
+    return atoms_.Add(name);
+}
 
-void X11HotKey::GlobalDeleteAtom(std::uint16_t atom) { atoms_.Delete(atom); }
+void X11HotKey::GlobalDeleteAtom(std::uint16_t atom) {
+    atoms_.Delete(atom);
+}
 
 std::vector<xcb_keycode_t> X11HotKey::KeycodesFor(std::uint32_t keysym) const {
     std::vector<xcb_keycode_t> keycodes;
@@ -72,8 +76,7 @@ std::vector<xcb_keycode_t> X11HotKey::KeycodesFor(std::uint32_t keysym) const {
 std::uint16_t X11HotKey::NumLockMask() const {
     const auto numLock = KeycodesFor(XK_Num_Lock);
     const ReplyPtr<xcb_get_modifier_mapping_reply_t> mapping(
-        xcb_get_modifier_mapping_reply(connection_, xcb_get_modifier_mapping(connection_),
-                                       nullptr),
+        xcb_get_modifier_mapping_reply(connection_, xcb_get_modifier_mapping(connection_), nullptr),
         &std::free);
     if (!mapping || numLock.empty()) {
         return XCB_MOD_MASK_2;
@@ -90,6 +93,12 @@ std::uint16_t X11HotKey::NumLockMask() const {
     return XCB_MOD_MASK_2;
 }
 
+// No lock, Caps Lock, Num Lock, and both.
+std::array<std::uint16_t, 4> X11HotKey::LockCombinations() const {
+    const std::uint16_t numLock = NumLockMask();
+    return {0, XCB_MOD_MASK_LOCK, numLock, static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock)};
+}
+
 bool X11HotKey::RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) {
     const std::uint32_t keysym = KeysymForVirtualKey(virtualKey);
     if (connection_ == nullptr || keysym == 0 || grabs_.count(id) != 0) {
@@ -99,12 +108,9 @@ bool X11HotKey::RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) {
     if (grab.keycodes.empty()) {
         return false;
     }
-    const std::uint16_t numLock = NumLockMask();
-    const std::array<std::uint16_t, 4> locks = {0, XCB_MOD_MASK_LOCK, numLock,
-                                                static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock)};
     bool refused = false;
     for (const xcb_keycode_t keycode : grab.keycodes) {
-        for (const std::uint16_t lock : locks) {
+        for (const std::uint16_t lock : LockCombinations()) {
             const auto cookie = xcb_grab_key_checked(
                 connection_, 1, root_, static_cast<std::uint16_t>(grab.modifiers | lock), keycode,
                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
@@ -136,11 +142,8 @@ void X11HotKey::UnregisterHotKey(std::int32_t id) {
 // Ungrabs every lock combination. Ungrabbing what another client holds does
 // nothing to its grab.
 void X11HotKey::Ungrab(const Grab& grab) const {
-    const std::uint16_t numLock = NumLockMask();
-    const std::array<std::uint16_t, 4> locks = {0, XCB_MOD_MASK_LOCK, numLock,
-                                                static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock)};
     for (const xcb_keycode_t keycode : grab.keycodes) {
-        for (const std::uint16_t lock : locks) {
+        for (const std::uint16_t lock : LockCombinations()) {
             xcb_ungrab_key(connection_, keycode, root_,
                            static_cast<std::uint16_t>(grab.modifiers | lock));
         }
@@ -148,8 +151,7 @@ void X11HotKey::Ungrab(const Grab& grab) const {
 }
 
 std::optional<X11HotKey::Press> X11HotKey::Match(const xcb_key_press_event_t& event) const {
-    constexpr std::uint16_t kRelevant =
-        XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1;
+    constexpr std::uint16_t kRelevant = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1;
     for (const auto& [id, grab] : grabs_) {
         const bool key = std::find(grab.keycodes.begin(), grab.keycodes.end(), event.detail) !=
                          grab.keycodes.end();

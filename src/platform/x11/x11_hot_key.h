@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -45,6 +46,7 @@ class X11HotKey final : public GlobalHotKey {
 
     std::vector<xcb_keycode_t> KeycodesFor(std::uint32_t keysym) const;
     std::uint16_t NumLockMask() const;
+    std::array<std::uint16_t, 4> LockCombinations() const;
     void Ungrab(const Grab& grab) const;
 
     xcb_connection_t* connection_;
