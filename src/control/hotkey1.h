@@ -12,8 +12,7 @@ namespace zelvo::hotkey1 {
 // Modifier bits of the key-capture control's value (its high byte).
 inline constexpr int HOTKEYF_SHIFT = 1;
 inline constexpr int HOTKEYF_CONTROL = 2;
-inline constexpr int HOTKEYF_ALT = 4;
-inline constexpr int HOTKEYF_EXT = 8;
+inline constexpr int HOTKEYF_ALT = 4;  // 8, the extended-key bit, is not kept
 
 // Modifier bits of a registration.
 inline constexpr int MOD_ALT = 1;

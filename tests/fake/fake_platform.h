@@ -72,7 +72,6 @@ class FakeToolkit : public Toolkit {
     }
 
     PictureRef LoadPicture(const std::string& path) override {
-        ++pictureLoads;
         std::ifstream file(path, std::ios::binary);
         std::string header(10, '\0');
         if (!file.read(header.data(), static_cast<std::streamsize>(header.size())) ||
@@ -91,7 +90,6 @@ class FakeToolkit : public Toolkit {
 
     std::vector<ShownMessage> messages;
     int beeps = 0;
-    int pictureLoads = 0;
     float twipsPerPixel = 15;
     float screenWidth = 1024 * 15;
     float screenHeight = 768 * 15;
