@@ -5,7 +5,9 @@ namespace zelvo {
 namespace {
 
 // The identifier a registration carries: the atom widened with its sign.
-std::int32_t IdentifierOf(std::uint16_t atom) { return static_cast<std::int16_t>(atom); }
+std::int32_t IdentifierOf(std::uint16_t atom) {
+    return static_cast<std::int16_t>(atom);
+}
 
 }  // namespace
 

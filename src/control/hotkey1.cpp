@@ -54,7 +54,8 @@ char32_t SingleCodePoint(std::string_view text) {
 
 std::int32_t MakeWord(std::int32_t low, std::int32_t high) {
     const std::int64_t shifted = static_cast<std::int64_t>(high) * 256;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>((shifted & ~0xFFLL) | (low & 0xFF)));
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>((shifted & ~0xFFLL) | (low & 0xFF)));
 }
 
 std::int32_t MakeLong(std::int32_t low, std::int32_t high) {
@@ -132,9 +133,13 @@ int CreateHotKeyControl(HotKeyCapture& control, const PictureBox& host, float tw
     return 1;
 }
 
-void SetHotKeyControlValue(HotKeyCapture& control, std::uint16_t value) { control.Value = value; }
+void SetHotKeyControlValue(HotKeyCapture& control, std::uint16_t value) {
+    control.Value = value;
+}
 
-std::uint16_t GetHotKeyControlValue(const HotKeyCapture& control) { return control.Value; }
+std::uint16_t GetHotKeyControlValue(const HotKeyCapture& control) {
+    return control.Value;
+}
 
 std::uint16_t CapturedValue(const HotKeyCapture& control, int modifiers, int virtualKey) {
     if (virtualKey <= 0 || virtualKey > 0xFF) {

@@ -38,8 +38,7 @@ bool UnhookWindow(Form2& window) {
     return true;
 }
 
-std::int32_t HookWindowProc(Form2& window, int message, std::int32_t wParam,
-                            std::int32_t lParam) {
+std::int32_t HookWindowProc(Form2& window, int message, std::int32_t wParam, std::int32_t lParam) {
     form1& bar = window.bar();
     const auto identifier = static_cast<std::uint16_t>(static_cast<std::uint32_t>(wParam) & 0xFFFF);
     if (message == WM_HOTKEY && identifier == window.hotKeyRecord.HotKeyAtom) {

@@ -22,8 +22,7 @@ bool UnhookWindow(Form2& window);
 // Catches the hot-key message: shows the hidden bar (its active box's text
 // selected), brings a bar that is behind others forward, hides a bar in front.
 // Every message then goes on to the previous procedure.
-std::int32_t HookWindowProc(Form2& window, int message, std::int32_t wParam,
-                            std::int32_t lParam);
+std::int32_t HookWindowProc(Form2& window, int message, std::int32_t wParam, std::int32_t lParam);
 // Selects the whole text of the bar's active unit box, if it has one.
 void SelectActiveUnitBoxText(form1& bar);
 

@@ -22,8 +22,8 @@ inline constexpr std::string_view kChar = "/HotKey(sChar)";
 inline constexpr std::string_view kSkinPath = "/SkinPath";
 
 inline constexpr std::array<std::string_view, 14> kAll = {
-    kText1, kBorderImg, kForm,  kBottomImg, kTopImg, kOp1, kUpDown,
-    kCheck1, kCheck2,   kShift, kCtrl,      kAlt,    kChar, kSkinPath};
+    kText1,  kBorderImg, kForm,  kBottomImg, kTopImg, kOp1,  kUpDown,
+    kCheck1, kCheck2,    kShift, kCtrl,      kAlt,    kChar, kSkinPath};
 
 inline constexpr std::string_view kFileName = "setting.ini";
 

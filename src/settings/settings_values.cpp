@@ -26,7 +26,9 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        };
         return lower(x) == lower(y);
     });
 }
@@ -38,9 +40,9 @@ std::string SingleText(float value) {
         return "0";
     }
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      static_cast<double>(value), std::chars_format::scientific,
-                                      kSignificantDigits - 1);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
+                      std::chars_format::scientific, kSignificantDigits - 1);
     const std::string_view scientific(buffer.data(), result.ptr);
     std::string_view exponentText = scientific.substr(scientific.find('e') + 1);
     if (exponentText.front() == '+') {
@@ -49,8 +51,7 @@ std::string SingleText(float value) {
     int exponent = 0;
     std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     // Written out with just enough decimals for the seven digits, then trimmed.
-    std::string text =
-        FormatDecimals(scientific, std::max(0, kSignificantDigits - 1 - exponent));
+    std::string text = FormatDecimals(scientific, std::max(0, kSignificantDigits - 1 - exponent));
     if (text.find('.') != std::string::npos) {
         while (text.back() == '0') {
             text.pop_back();
@@ -80,8 +81,8 @@ std::optional<double> ParseNumber(std::string_view text) {
         return std::nullopt;
     }
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         return std::nullopt;
     }

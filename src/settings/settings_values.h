@@ -20,6 +20,8 @@ std::optional<double> ParseNumber(std::string_view text);
 std::optional<int> ParseInteger(std::string_view text);
 std::optional<bool> ParseBoolean(std::string_view text);
 
-inline std::string BooleanText(bool value) { return value ? "True" : "False"; }
+inline std::string BooleanText(bool value) {
+    return value ? "True" : "False";
+}
 
 }  // namespace zelvo

@@ -157,8 +157,9 @@ TEST_F(SettingsReaderTest, DensityLine) {
 }
 
 TEST_F(SettingsReaderTest, ConversionsTakeBlanksHalvesToEvenAndBooleanNumbers) {
-    Load("/form\r\n 120 , -45.5,6740,525\r\n/UPDOWN\r\n2.5\r\n/check1\r\n0.5\r\n"
-         "/HotKey(bShift)\r\n2\r\n/HotKey(bCtrl)\r\nTRUE\r\n/HotKey(bAlt)\r\n0\r\n");
+    Load(
+        "/form\r\n 120 , -45.5,6740,525\r\n/UPDOWN\r\n2.5\r\n/check1\r\n0.5\r\n"
+        "/HotKey(bShift)\r\n2\r\n/HotKey(bCtrl)\r\nTRUE\r\n/HotKey(bAlt)\r\n0\r\n");
     EXPECT_EQ(bar.Left, 120);
     EXPECT_EQ(bar.Top, -45.5F);
     EXPECT_EQ(dialog.UpDown1.Value, 2);
@@ -173,10 +174,10 @@ TEST_F(SettingsReaderTest, ConversionsTakeBlanksHalvesToEvenAndBooleanNumbers) {
 }
 
 TEST_F(SettingsReaderTest, ValuesTheControlsRefuseAreMalformed) {
-    for (const char* file : {"/UPDOWN\r\n11\r\n", "/UPDOWN\r\n-1\r\n", "/check1\r\n2\r\n",
-                             "/check2\r\n-1\r\n", "/TopImg\r\n0,0,-390,495\r\n",
-                             "/HotKey(bAlt)\r\nyes\r\n", "/UPDOWN\r\n99999\r\n",
-                             "/form\r\n1e5,0,0,0\r\n", "/form\r\n0,0,0,4000000000\r\n"}) {
+    for (const char* file :
+         {"/UPDOWN\r\n11\r\n", "/UPDOWN\r\n-1\r\n", "/check1\r\n2\r\n", "/check2\r\n-1\r\n",
+          "/TopImg\r\n0,0,-390,495\r\n", "/HotKey(bAlt)\r\nyes\r\n", "/UPDOWN\r\n99999\r\n",
+          "/form\r\n1e5,0,0,0\r\n", "/form\r\n0,0,0,4000000000\r\n"}) {
         dialog.UpDown1.Value = 2;
         bar.Top = 0;
         Load(file);

@@ -16,9 +16,9 @@ xcb_window_t ActiveWindow(xcb_connection_t* connection, xcb_window_t anyWindow) 
     const xcb_atom_t active = Atom(connection, "_NET_ACTIVE_WINDOW");
     const xcb_window_t root = RootOf(connection, anyWindow);
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, root, active, XCB_ATOM_WINDOW, 0, 1),
-            nullptr),
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, root, active, XCB_ATOM_WINDOW, 0, 1),
+                               nullptr),
         &std::free);
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
         return XCB_WINDOW_NONE;

@@ -19,8 +19,8 @@ using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
 bool IsViewable(xcb_connection_t* connection, xcb_window_t window) {
     const ReplyPtr<xcb_get_window_attributes_reply_t> attributes(
-        xcb_get_window_attributes_reply(connection,
-                                        xcb_get_window_attributes(connection, window), nullptr),
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window),
+                                        nullptr),
         &std::free);
     return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
 }
@@ -45,8 +45,8 @@ void EditOwnProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom
     constexpr std::uint32_t kMaxAtoms = 1024;
     const ReplyPtr<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(
-            connection,
-            xcb_get_property(connection, 0, window, state, XCB_ATOM_ATOM, 0, kMaxAtoms), nullptr),
+            connection, xcb_get_property(connection, 0, window, state, XCB_ATOM_ATOM, 0, kMaxAtoms),
+            nullptr),
         &std::free);
     std::vector<xcb_atom_t> atoms;
     if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
