@@ -86,4 +86,21 @@ xdotool key ctrl+alt+k
 e2e_wait "the bar hidden" '! xwininfo -id "$bar_window" | grep -q IsViewable' || true
 check "the hot key works after the restart" "hidden" "$(state)"
 
+# A second copy with the same hot key: the X server refuses it the key, quietly.
+mkdir -p "$e2e_work/second"
+cp -r "$e2e_work/program/." "$e2e_work/second/"
+first_pid=$zelvo_pid
+first_bar=$bar_window
+(cd "$e2e_work/second" && exec ./zelvo) >"$e2e_work/second.log" 2>&1 &
+zelvo_pid=$!
+e2e_pids+=("$zelvo_pid")
+e2e_wait "the second bar" 'find_bar'
+check "the second copy runs" "running" "$(kill -0 "$zelvo_pid" 2>/dev/null && echo running || echo ended)"
+check "and says nothing about the key at start" "" "$(message_boxes)"
+bar_window=$first_bar
+xdotool key ctrl+alt+k
+e2e_wait "the first bar shown" 'bar_is_shown' || true
+check "the key still belongs to the first copy" "yes" "$(bar_is_shown && echo yes || echo no)"
+kill -TERM "$zelvo_pid" "$first_pid"
+
 e2e_finish
