@@ -89,6 +89,15 @@ class BarMouseTest : public QObject {
         QVERIFY(!windowOps_.barKeepAbove());
     }
 
+    void aMoveTheBarDidNotAskForBecomesItsPosition() {
+        bar().Top = 1507.5F;  // 100.5 pixels: shown at 100
+        view_->Render();
+        QCOMPARE(bar().Top, 1507.5F);  // its own placement keeps the exact twips
+        view_->move(200, 300);
+        QCOMPARE(bar().Left, 3000.0F);
+        QCOMPARE(bar().Top, 4500.0F);
+    }
+
     void clientPointsMapThroughTheWindow() {
         const PixelPoint screen = windowOps_.BarClientToScreen({7, 3});
         QCOMPARE(screen.x, 107);

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 
 #include "platform/qt/fonts.h"
 #include "platform/qt/safe_call.h"
@@ -205,6 +206,19 @@ void BarView::PressOn(Handle handle, int separator, QMouseEvent* event) {
         grabMouse();
     }
     changed_();
+}
+
+void BarView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (rendering_ || !isVisible()) {
+        return;
+    }
+    const float tpp = toolkit_.TwipsPerPixelX();
+    const QPoint place = event->pos();
+    if (TwipsToPixels(bar_.Left, tpp) != place.x() || TwipsToPixels(bar_.Top, tpp) != place.y()) {
+        bar_.Left = PixelsToTwips(place.x(), tpp);
+        bar_.Top = PixelsToTwips(place.y(), tpp);
+    }
 }
 
 void BarView::closeEvent(QCloseEvent* event) {

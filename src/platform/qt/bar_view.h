@@ -37,6 +37,9 @@ class BarView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     // The window manager's close (Alt+F4) ends the program as 終了 does.
     void closeEvent(QCloseEvent* event) override;
+    // A move the bar did not ask for (the window manager's own, Alt+drag) becomes
+    // the bar's position, so that it is kept and written at exit.
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     // The picture a press started on; it gets the moves and the release.
