@@ -1,12 +1,12 @@
 #include <algorithm>
 
+#include "bar/bar_metrics.h"
 #include "bar/form1.h"
 #include "controls/whole_twips.h"
 
 namespace zelvo {
 namespace {
 
-constexpr float kMinimumBoxWidth = 100;
 constexpr int kActive = -1;
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "bar/form1.h"
 
+#include "bar/bar_metrics.h"
 #include "bar/skin_roles.h"
 #include "control/form2.h"
 #include "conversion/notices.h"
@@ -14,7 +15,6 @@ constexpr float kUnitBoxPitch = 1725;
 constexpr float kUnitBoxTop = 140;
 constexpr float kUnitBoxWidth = 1335;
 constexpr float kUnitBoxHeight = 270;
-constexpr float kWindowHeightMargin = 30;
 
 }  // namespace
 

@@ -1,20 +1,11 @@
 #include <algorithm>
 
+#include "bar/bar_metrics.h"
 #include "bar/form1.h"
 #include "control/form2.h"
 #include "controls/whole_twips.h"
 
 namespace zelvo {
-namespace {
-
-constexpr int kFactoryBoxWidth = 500;
-constexpr float kWindowHeightMargin = 30;
-// The narrowest box the equal-width command gives; only a bar narrower than its
-// own pictures (never made by the program itself) would ask for less.
-constexpr int kNarrowestEqualWidth = 100;
-
-}  // namespace
-
 // Sums are whole twips in 32 bits: a 4K screen is 57600 twips wide at 96 ppi.
 void LayoutBar(form1& bar, int width) {
     for (TextBox& box : bar.text1) {
@@ -44,7 +35,9 @@ void form1::pulldown1_haba_touhaba_Click() {
         fixed = WholeTwips(static_cast<double>(fixed) + separator.Width);
     }
     const float share = (Width - static_cast<float>(fixed)) / static_cast<float>(kUnitBoxCount);
-    LayoutBar(*this, std::max(WholeTwips(share), kNarrowestEqualWidth));
+    // Only a bar narrower than its own pictures, never made by the program itself,
+    // would ask for less than the narrowest box a drag leaves.
+    LayoutBar(*this, std::max(WholeTwips(share), kMinimumBoxWidth));
 }
 
 void form1::pulldown1_haba_saidaika_Click() {

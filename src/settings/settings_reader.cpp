@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bar/bar_metrics.h"
 #include "bar/form1.h"
 #include "control/form2.h"
 #include "settings/settings_keys.h"
@@ -15,8 +16,6 @@
 namespace zelvo {
 namespace {
 
-constexpr int kFactoryBoxWidth = 500;
-constexpr float kWindowHeightMargin = 30;
 constexpr double kLargestTwips = 1e9;
 
 // A value that does not convert, or that its control refuses.

@@ -169,34 +169,36 @@ bool BarView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+QWidget* BarView::PictureOf(Handle handle, int separatorIndex) const {
+    switch (handle) {
+        case Handle::Title:
+            return title_;
+        case Handle::Separator:
+            return separator(separatorIndex);
+        case Handle::RightEnd:
+            return rightEnd_;
+        case Handle::None:
+            break;
+    }
+    return nullptr;
+}
+
 // The window takes the mouse until the release, so that the pressed picture gets
 // every move and the release even while it is hidden or the pointer is elsewhere.
 void BarView::PressOn(Handle handle, int separator, QMouseEvent* event) {
     const int button = ButtonCode(event->button());
     const int shift = ShiftCode(event->modifiers());
-    const QPointF windowPixels = mapFromGlobal(event->globalPosition());
+    const QPointF twips =
+        TwipsOver(PictureOf(handle, separator), mapFromGlobal(event->globalPosition()));
+    const auto x = static_cast<float>(twips.x());
+    const auto y = static_cast<float>(twips.y());
     SafeCall([&] {
-        switch (handle) {
-            case Handle::Title: {
-                const QPointF twips = TwipsOver(title_, windowPixels);
-                bar_.topimg_MouseDown(button, shift, static_cast<float>(twips.x()),
-                                      static_cast<float>(twips.y()));
-                break;
-            }
-            case Handle::Separator: {
-                const QPointF twips = TwipsOver(this->separator(separator), windowPixels);
-                bar_.BorderImg_MouseDown(separator, button, shift, static_cast<float>(twips.x()),
-                                         static_cast<float>(twips.y()));
-                break;
-            }
-            case Handle::RightEnd: {
-                const QPointF twips = TwipsOver(rightEnd_, windowPixels);
-                bar_.BottomImg_MouseDown(button, shift, static_cast<float>(twips.x()),
-                                         static_cast<float>(twips.y()));
-                break;
-            }
-            case Handle::None:
-                break;
+        if (handle == Handle::Title) {
+            bar_.topimg_MouseDown(button, shift, x, y);
+        } else if (handle == Handle::Separator) {
+            bar_.BorderImg_MouseDown(separator, button, shift, x, y);
+        } else {
+            bar_.BottomImg_MouseDown(button, shift, x, y);
         }
     });
     const bool menuOpened = handle == Handle::Title && button == kRightButton;
@@ -234,19 +236,16 @@ void BarView::mouseMoveEvent(QMouseEvent* event) {
     }
     const int buttons = ButtonCode(event->buttons());
     const int shift = ShiftCode(event->modifiers());
+    const QPointF twips = TwipsOver(PictureOf(pressed_, pressedSeparator_), event->position());
+    const auto x = static_cast<float>(twips.x());
+    const auto y = static_cast<float>(twips.y());
     SafeCall([&] {
         if (pressed_ == Handle::Title) {
-            const QPointF twips = TwipsOver(title_, event->position());
-            bar_.topimg_MouseMove(buttons, shift, static_cast<float>(twips.x()),
-                                  static_cast<float>(twips.y()));
+            bar_.topimg_MouseMove(buttons, shift, x, y);
         } else if (pressed_ == Handle::Separator) {
-            const QPointF twips = TwipsOver(separator(pressedSeparator_), event->position());
-            bar_.BorderImg_MouseMove(pressedSeparator_, buttons, shift,
-                                     static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+            bar_.BorderImg_MouseMove(pressedSeparator_, buttons, shift, x, y);
         } else {
-            const QPointF twips = TwipsOver(rightEnd_, event->position());
-            bar_.BottomImg_MouseMove(buttons, shift, static_cast<float>(twips.x()),
-                                     static_cast<float>(twips.y()));
+            bar_.BottomImg_MouseMove(buttons, shift, x, y);
         }
     });
     changed_();
@@ -262,15 +261,14 @@ void BarView::mouseReleaseEvent(QMouseEvent* event) {
     releaseMouse();
     const int button = ButtonCode(event->button());
     const int shift = ShiftCode(event->modifiers());
+    const QPointF twips = TwipsOver(PictureOf(released, pressedSeparator_), event->position());
+    const auto x = static_cast<float>(twips.x());
+    const auto y = static_cast<float>(twips.y());
     SafeCall([&] {
         if (released == Handle::Separator) {
-            const QPointF twips = TwipsOver(separator(pressedSeparator_), event->position());
-            bar_.BorderImg_MouseUp(pressedSeparator_, button, shift, static_cast<float>(twips.x()),
-                                   static_cast<float>(twips.y()));
+            bar_.BorderImg_MouseUp(pressedSeparator_, button, shift, x, y);
         } else if (released == Handle::RightEnd) {
-            const QPointF twips = TwipsOver(rightEnd_, event->position());
-            bar_.BottomImg_MouseUp(button, shift, static_cast<float>(twips.x()),
-                                   static_cast<float>(twips.y()));
+            bar_.BottomImg_MouseUp(button, shift, x, y);
         }
     });
     changed_();

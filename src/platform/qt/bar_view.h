@@ -47,6 +47,7 @@ class BarView : public QWidget {
 
     void ConnectBox(int index);
     void PressOn(Handle handle, int separator, QMouseEvent* event);
+    QWidget* PictureOf(Handle handle, int separatorIndex) const;
     QPointF TwipsOver(const QWidget* picture, QPointF windowPixels) const;
 
     form1& bar_;

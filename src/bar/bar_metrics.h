@@ -1,0 +1,10 @@
+#pragma once
+
+namespace zelvo {
+
+// Fixed sizes of the bar's layout, in twips.
+inline constexpr int kFactoryBoxWidth = 500;      // every box after the factory layout
+inline constexpr float kWindowHeightMargin = 30;  // window height = background + this
+inline constexpr int kMinimumBoxWidth = 100;      // no drag makes a box narrower
+
+}  // namespace zelvo
