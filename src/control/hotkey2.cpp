@@ -46,6 +46,7 @@ std::int32_t HookWindowProc(Form2& window, int message, std::int32_t wParam, std
         if (!bar.Visible) {
             Skippable([&] { bar.Visible = true; });
             Skippable([&] { SelectActiveUnitBoxText(bar); });
+            Skippable([&] { windowOps.BringBarToForeground(); });
         } else if (windowOps.IsBarForeground()) {
             Skippable([&] { bar.Visible = false; });
         } else {

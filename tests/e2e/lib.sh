@@ -95,8 +95,16 @@ start_zelvo() {
     sleep 0.5  # let the window manager take the new window in before it is clicked
 }
 
+# The tray icon is a window titled "Zelvo" too, but no wider than the tray host is high.
 find_bar() {
-    bar_window=$(xdotool search --onlyvisible --pid "$zelvo_pid" --name '^Zelvo$' 2>/dev/null | head -n 1)
+    local window
+    bar_window=
+    for window in $(xdotool search --onlyvisible --pid "$zelvo_pid" --name '^Zelvo$' 2>/dev/null); do
+        if [ "$(xwininfo -id "$window" | awk '/Width:/ { print $NF }')" -gt 24 ]; then
+            bar_window=$window
+            break
+        fi
+    done
     [ -n "$bar_window" ] || return 1
     read -r bar_x bar_y < <(window_origin "$bar_window")
 }

@@ -1,3 +1,4 @@
+#include <QGuiApplication>
 #include <QTest>
 #include <memory>
 
@@ -89,13 +90,46 @@ class BarMouseTest : public QObject {
         QVERIFY(!windowOps_.barKeepAbove());
     }
 
-    void aMoveTheBarDidNotAskForBecomesItsPosition() {
+    void onlyAMoveAfterTheBarWasPlacedBecomesItsPosition() {
         bar().Top = 1507.5F;  // 100.5 pixels: shown at 100
         view_->Render();
         QCOMPARE(bar().Top, 1507.5F);  // its own placement keeps the exact twips
-        view_->move(200, 300);
+        view_->move(0, 0);             // the window manager on its way (re-parenting)
+        QCOMPARE(bar().Left, 1500.0F);
+        QCOMPARE(bar().Top, 1507.5F);
+
+        view_->move(100, 100);  // the manager reports the place the bar asked for
+        view_->move(200, 300);  // after the window got there: the user's move
         QCOMPARE(bar().Left, 3000.0F);
         QCOMPARE(bar().Top, 4500.0F);
+        view_->Render();
+        QCOMPARE(view_->pos(), QPoint(200, 300));
+    }
+
+    void aPlaceAtTheCornerIsAskedForBeforeTheFirstShow() {
+        BarView fresh(windows_->bar, fake_->toolkit, [] {});
+        bar().Left = 0;
+        bar().Top = 0;
+        bar().Visible = false;
+        fresh.Render();
+        QVERIFY(fresh.testAttribute(Qt::WA_Moved));
+        QCOMPARE(fresh.geometry(), QRect(0, 0, 839, 35));
+    }
+
+    void dragsKeepThePressedPicturesPointer() {
+        QTest::mousePress(view_->title(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(QGuiApplication::overrideCursor() != nullptr);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::SizeAllCursor);
+        QTest::mouseRelease(view_.get(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+        QTest::mousePress(view_->separator(1), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::SizeHorCursor);
+        QTest::mouseRelease(view_.get(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mousePress(view_->rightEnd(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::SizeHorCursor);
+        QTest::mouseRelease(view_.get(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
     void clientPointsMapThroughTheWindow() {

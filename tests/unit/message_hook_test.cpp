@@ -37,9 +37,11 @@ TEST_F(MessageHookTest, TheHotKeyTogglesTheBarThroughThreeOutcomes) {
     EXPECT_EQ(fake.windowOps.broughtForward, 1);
     HotKey();  // in front: hidden
     EXPECT_FALSE(bar.Visible);
-    HotKey();  // hidden: shown
+    fake.windowOps.barForeground = false;
+    HotKey();  // hidden: shown, and the active window, ready for typing
     EXPECT_TRUE(bar.Visible);
-    EXPECT_EQ(fake.windowOps.broughtForward, 1);
+    EXPECT_EQ(fake.windowOps.broughtForward, 2);
+    EXPECT_TRUE(fake.windowOps.barForeground);
     EXPECT_EQ(passedOn.size(), 3U);
 }
 

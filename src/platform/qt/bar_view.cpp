@@ -13,6 +13,9 @@ namespace zelvo {
 namespace {
 
 constexpr qreal kUnitBoxPointSize = 11.25;
+// How long after the bar asked for a place the window manager may still report
+// others on its way there (mapping, re-parenting, lagging configure events).
+constexpr int kSettleMilliseconds = 1500;
 
 int ButtonCode(Qt::MouseButtons buttons) {
     return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
@@ -29,12 +32,13 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 BarView::BarView(form1& bar, const Toolkit& toolkit, std::function<void()> changed,
-                 std::function<void()> beforeShow)
+                 std::function<void()> beforeShow, std::function<void()> afterShow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       bar_(bar),
       toolkit_(toolkit),
       changed_(std::move(changed)),
       beforeShow_(std::move(beforeShow)),
+      afterShow_(std::move(afterShow)),
       background_(new PictureLabel(this)),
       rightEnd_(new PictureLabel(this)),
       marker_(new QFrame(this)),
@@ -95,17 +99,26 @@ void BarView::ConnectBox(int index) {
     connect(edit, &QLineEdit::cursorPositionChanged, this, copyToModel);
 }
 
-void BarView::Render() {
-    rendering_ = true;
+// Position and size go together in one request, so that a resize never sends a
+// position the window system had reported before it took the last move in. The first
+// request also names the place when it is 0,0: a window that was moved carries its
+// position to the window manager as the user's choice.
+void BarView::PlaceWindow() {
     const float tpp = toolkit_.TwipsPerPixelX();
     const QRect window(TwipsToPixels(bar_.Left, tpp), TwipsToPixels(bar_.Top, tpp),
                        TwipsToPixels(bar_.Width, tpp), TwipsToPixels(bar_.Height, tpp));
-    if (pos() != window.topLeft()) {
-        move(window.topLeft());
+    if (asked_ == window && geometry() == window) {
+        return;
     }
-    if (size() != window.size()) {
-        resize(window.size());
-    }
+    asked_ = window;
+    settling_.setRemainingTime(kSettleMilliseconds);
+    setGeometry(window);
+}
+
+void BarView::Render() {
+    rendering_ = true;
+    const float tpp = toolkit_.TwipsPerPixelX();
+    PlaceWindow();
 
     background_->Render(bar_.Image2, tpp);
     rightEnd_->Render(bar_.BottomImg, tpp);
@@ -125,10 +138,17 @@ void BarView::Render() {
         edit->setVisible(model.Visible);
         CopyModelToBox(model, *edit);
     }
-    if (bar_.Visible && !isVisible() && beforeShow_) {
-        beforeShow_();
+    const bool showing = bar_.Visible && !isVisible();
+    if (showing) {
+        settling_.setRemainingTime(kSettleMilliseconds);
+        if (beforeShow_) {
+            beforeShow_();
+        }
     }
     setVisible(bar_.Visible);
+    if (showing && afterShow_) {
+        afterShow_();
+    }
     rendering_ = false;
 }
 
@@ -205,22 +225,30 @@ void BarView::PressOn(Handle handle, int separator, QMouseEvent* event) {
     if (!menuOpened) {
         pressed_ = handle;
         pressedSeparator_ = separator;
-        grabMouse();
+        // The pressed picture's pointer shape holds for the whole drag, wherever the
+        // pointer goes.
+        grabMouse(PictureOf(handle, separator)->cursor());
     }
     changed_();
 }
 
 void BarView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (rendering_ || !isVisible()) {
+    if (rendering_ || !isVisible() || !asked_) {
+        return;
+    }
+    const QPoint place = event->pos();
+    if (place == asked_->topLeft()) {
+        settling_.setRemainingTime(0);
+        return;
+    }
+    if (!settling_.hasExpired() || pressed_ != Handle::None) {
         return;
     }
     const float tpp = toolkit_.TwipsPerPixelX();
-    const QPoint place = event->pos();
-    if (TwipsToPixels(bar_.Left, tpp) != place.x() || TwipsToPixels(bar_.Top, tpp) != place.y()) {
-        bar_.Left = PixelsToTwips(place.x(), tpp);
-        bar_.Top = PixelsToTwips(place.y(), tpp);
-    }
+    bar_.Left = PixelsToTwips(place.x(), tpp);
+    bar_.Top = PixelsToTwips(place.y(), tpp);
+    asked_->moveTopLeft(place);
 }
 
 void BarView::closeEvent(QCloseEvent* event) {

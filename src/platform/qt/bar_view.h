@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QFrame>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "bar/form1.h"
 #include "platform/qt/picture_label.h"
@@ -16,9 +18,10 @@ class BarView : public QWidget {
     Q_OBJECT
   public:
     // `changed` is called after every event this view passed to the model;
-    // `beforeShow` each time the hidden bar is about to be shown.
+    // `beforeShow` each time the hidden bar is about to be shown, `afterShow` right
+    // after it was.
     BarView(form1& bar, const Toolkit& toolkit, std::function<void()> changed,
-            std::function<void()> beforeShow = {});
+            std::function<void()> beforeShow = {}, std::function<void()> afterShow = {});
 
     void Render();
 
@@ -37,8 +40,10 @@ class BarView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     // The window manager's close (Alt+F4) ends the program as 終了 does.
     void closeEvent(QCloseEvent* event) override;
-    // A move the bar did not ask for (the window manager's own, Alt+drag) becomes
-    // the bar's position, so that it is kept and written at exit.
+    // A move the user made through the window manager (Alt+drag) becomes the bar's
+    // position, so that it is kept and written at exit. The places the manager
+    // reports while it maps, re-parents or catches up with a move the bar asked for
+    // are its own steps and change nothing.
     void moveEvent(QMoveEvent* event) override;
 
   private:
@@ -46,6 +51,7 @@ class BarView : public QWidget {
     enum class Handle { None, Title, Separator, RightEnd };
 
     void ConnectBox(int index);
+    void PlaceWindow();
     void PressOn(Handle handle, int separator, QMouseEvent* event);
     QWidget* PictureOf(Handle handle, int separatorIndex) const;
     QPointF TwipsOver(const QWidget* picture, QPointF windowPixels) const;
@@ -54,7 +60,12 @@ class BarView : public QWidget {
     const Toolkit& toolkit_;
     std::function<void()> changed_;
     std::function<void()> beforeShow_;
+    std::function<void()> afterShow_;
     bool rendering_ = false;
+    // The window rectangle last asked of the window system, in pixels, and until
+    // when the places it reports may still be its way there.
+    std::optional<QRect> asked_;
+    QDeadlineTimer settling_;
     Handle pressed_ = Handle::None;
     int pressedSeparator_ = 0;
 

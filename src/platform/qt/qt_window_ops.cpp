@@ -55,6 +55,21 @@ void QtWindowOps::BringBarToForeground() {
     if (bar_ == nullptr) {
         return;
     }
+    if (!bar_->isVisible()) {
+        activateWhenShown_ = true;
+        return;
+    }
+    Activate();
+}
+
+void QtWindowOps::AfterBarShown() {
+    if (activateWhenShown_ && bar_ != nullptr) {
+        activateWhenShown_ = false;
+        Activate();
+    }
+}
+
+void QtWindowOps::Activate() {
     bar_->raise();
     bar_->activateWindow();
     if (xcb_connection_t* connection = X11Connection()) {

@@ -4,7 +4,8 @@ namespace zelvo {
 
 WindowViews::WindowViews(WindowSet& windows, QtToolkit& toolkit, QtWindowOps& windowOps)
     : bar_(
-          windows.bar, toolkit, [this] { Render(); }, [&windowOps] { windowOps.BeforeBarShown(); }),
+          windows.bar, toolkit, [this] { Render(); }, [&windowOps] { windowOps.BeforeBarShown(); },
+          [&windowOps] { windowOps.AfterBarShown(); }),
       dialog_(windows.dialog, toolkit, [this] { Render(); }),
       about_(windows.about) {
     toolkit.SetBeforeModal([this] { Render(); });
