@@ -5,24 +5,40 @@
 namespace zelvo {
 namespace {
 
-// Folder links can form loops; no real skin folder is nested this deep.
+// No real skin folder is nested this deep, nor are there this many skins; the limits
+// keep a tree of folder links from filling the list or stalling the start.
 constexpr int kMaxSkinFolderDepth = 16;
+constexpr int kMaxSkinEntries = 1000;
 
 }  // namespace
 
 void Form2::ListSkinFolders(const std::string& folderPath) {
-    ListSkinFoldersBelow(folderPath, 0);
+    std::set<FolderId> seen;
+    if (const auto identity = platform_.folders.Identify(folderPath)) {
+        seen.insert(*identity);
+    }
+    ListSkinFoldersBelow(folderPath, 0, seen);
 }
 
-void Form2::ListSkinFoldersBelow(const std::string& folderPath, int depth) {
+// Each real folder is listed once: a link to a folder listed already (or to one of
+// the folders above it) is passed over.
+void Form2::ListSkinFoldersBelow(const std::string& folderPath, int depth,
+                                 std::set<FolderId>& seen) {
     if (depth >= kMaxSkinFolderDepth) {
         return;
     }
     for (const std::string& name : platform_.folders.SubFolders(folderPath)) {
-        Combo1.AddItem(name);
         std::string subFolder = folderPath;
         subFolder.append("/").append(name);
-        ListSkinFoldersBelow(subFolder, depth + 1);
+        const auto identity = platform_.folders.Identify(subFolder);
+        if (identity && !seen.insert(*identity).second) {
+            continue;
+        }
+        if (Combo1.ListCount() >= kMaxSkinEntries) {
+            return;
+        }
+        Combo1.AddItem(name);
+        ListSkinFoldersBelow(subFolder, depth + 1, seen);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <set>
 #include <string>
 
 #include "control/hotkey1.h"
@@ -152,7 +153,7 @@ class Form2 {
     void RunPulldown2(const std::string& choice);
     void StartHotKey();
     void SelectStartSkin();
-    void ListSkinFoldersBelow(const std::string& folderPath, int depth);
+    void ListSkinFoldersBelow(const std::string& folderPath, int depth, std::set<FolderId>& seen);
 
     Platform& platform_;
     form1& bar_;

@@ -54,6 +54,8 @@ check "the hot key hides the bar in front" "hidden" "$(state)"
 xdotool key ctrl+alt+k
 e2e_wait "the bar shown" 'bar_is_shown' || true
 check "the hot key shows the hidden bar" "yes" "$(bar_is_shown && echo yes || echo no)"
+e2e_wait "the shown bar active" 'bar_is_active' || true
+check "the shown bar is the active window" "front" "$(state)"
 
 # Exit from the menu writes setting.ini.
 find_bar

@@ -180,6 +180,9 @@ class FakeFolders : public Folders {
         return ListSubFolders(path);
     }
     bool FileExists(const std::string& path) const override { return files.count(path) != 0; }
+    std::optional<FolderId> Identify(const std::string& path) const override {
+        return IdentifyFolder(path);
+    }
 
     std::set<std::string> files;
     CallLog* log = nullptr;

@@ -48,6 +48,16 @@ TEST_F(PosixTextFilesTest, CharactersTheCodePageLacksBecomeQuestionMarks) {
     EXPECT_EQ(Bytes(path), "a?b?");
 }
 
+// A byte that starts no character stands for itself alone: what follows it is kept.
+TEST_F(PosixTextFilesTest, EachInvalidByteBecomesOneQuestionMark) {
+    EXPECT_EQ(EncodeCodePage932("\xC3\x41\x42"), "?AB");
+    EXPECT_EQ(EncodeCodePage932("caf\xE9_skin"), "caf?_skin");
+    EXPECT_EQ(EncodeCodePage932("\xF0\x9F\x98"), "???");              // cut short at the end
+    EXPECT_EQ(EncodeCodePage932("\xE3\x82\xB9\xE3\x82"), "\x83\x58??");  // ス, then a cut one
+    EXPECT_EQ(EncodeCodePage932("\xC0\xAF|\xED\xA0\x80|\x80"), "??|???|?");  // over-long, surrogate
+    EXPECT_EQ(EncodeCodePage932("\xF0\x9F\x98\x80x"), "?x");  // whole but not in the code page
+}
+
 TEST_F(PosixTextFilesTest, InvalidBytesReadAsReplacementCharacters) {
     WriteBytes(path, "/UPDOWN\r\n\x81\r\n\xA0\xFD\x82");
     EXPECT_EQ(files.ReadText(path),
@@ -76,6 +86,38 @@ TEST_F(PosixTextFilesTest, ReplacingKeepsTheFileMode) {
     ::stat(path.c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640U);
     EXPECT_EQ(Bytes(path), "new");
+}
+
+TEST_F(PosixTextFilesTest, ANewFileFollowsTheCreationMask) {
+    const mode_t saved = ::umask(027);
+    const bool written = files.WriteText(path, "new");
+    ::umask(saved);
+    ASSERT_TRUE(written);
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640U);
+}
+
+// A settings file kept elsewhere through links is replaced where it really lives.
+TEST_F(PosixTextFilesTest, ALinkedFileIsReplacedAtItsTargetAndStaysLinked) {
+    std::filesystem::create_directory(folder.path() + "/dotfiles");
+    const std::string real = folder.path() + "/dotfiles/zelvo.ini";
+    WriteBytes(real, "old");
+    std::filesystem::create_symlink("zelvo.ini", folder.path() + "/dotfiles/current.ini");
+    std::filesystem::create_symlink("dotfiles/current.ini", path);
+
+    ASSERT_TRUE(files.WriteText(path, "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() + "/dotfiles/current.ini"));
+    EXPECT_EQ(Bytes(real), "new");
+    EXPECT_EQ(files.ReadText(path), "new");
+}
+
+TEST_F(PosixTextFilesTest, ADanglingLinkGetsItsTargetMade) {
+    std::filesystem::create_symlink(folder.path() + "/elsewhere.ini", path);
+    ASSERT_TRUE(files.WriteText(path, "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(Bytes(folder.path() + "/elsewhere.ini"), "new");
 }
 
 TEST_F(PosixTextFilesTest, AFolderThatCannotBeWrittenLeavesTheOldFile) {

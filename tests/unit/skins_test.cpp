@@ -166,12 +166,26 @@ TEST_F(SkinsTest, EmptyOrMissingSkinFolderListsNothing) {
     EXPECT_EQ(dialog.Combo1.ListCount(), 0);
 }
 
-TEST_F(SkinsTest, FolderLinkLoopsEndTheListing) {
+TEST_F(SkinsTest, FolderLinksListEachRealFolderOnce) {
     std::filesystem::create_directories(folder.SkinFolder("loop"));
     std::filesystem::create_directory_symlink(folder.SkinFolder("loop"),
                                               folder.SkinFolder("loop") / "again");
+    std::filesystem::create_directories(folder.SkinFolder("real"));
+    std::filesystem::create_directory_symlink(folder.SkinFolder("real"), folder.SkinFolder("x_link"));
+    for (const char* name : {"back1", "back2", "back3"}) {  // three links to skin/ itself
+        std::filesystem::create_directory_symlink(folder.SkinFolder(""), folder.SkinFolder(name));
+    }
     dialog.ListSkinFolders(folder.path() + "/skin");
-    EXPECT_EQ(dialog.Combo1.ListCount(), 16);
+    EXPECT_EQ(dialog.Combo1.List, (std::vector<std::string>{"loop", "real"}));
+}
+
+TEST_F(SkinsTest, TheListStopsAtAThousandSkins) {
+    for (int i = 0; i < 1005; ++i) {
+        std::filesystem::create_directories(folder.SkinFolder("s" + std::to_string(10000 + i)));
+    }
+    dialog.ListSkinFolders(folder.path() + "/skin");
+    EXPECT_EQ(dialog.Combo1.ListCount(), 1000);
+    EXPECT_EQ(dialog.Combo1.List.back(), "s10999");
 }
 
 TEST_F(SkinsTest, PreviewShowsTheSelectedSkinAndKeepsPicturesThatFail) {

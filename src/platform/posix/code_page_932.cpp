@@ -18,15 +18,44 @@ struct IconvCloser {
 };
 using Converter = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
 
-// The length of the UTF-8 sequence a lead byte starts; 1 for a stray byte.
-std::size_t Utf8Length(unsigned char lead) {
-    if (lead >= 0xF0 && lead < 0xF8) {
-        return 4;
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 character `rest` starts with; 1 for a byte that
+// starts none (a stray continuation, a bad lead, a lead without its continuations,
+// an over-long form or a surrogate), so that only that byte is replaced.
+std::size_t Utf8CharacterLength(std::string_view rest) {
+    const auto lead = static_cast<unsigned char>(rest.front());
+    std::size_t length = 1;
+    unsigned char low = 0x80;  // the range the second byte must lie in
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 1;
     }
-    if (lead >= 0xE0) {
-        return lead < 0xF0 ? 3 : 1;
+    if (rest.size() < length) {
+        return 1;
     }
-    return lead >= 0xC0 ? 2 : 1;
+    const auto second = static_cast<unsigned char>(rest[1]);
+    if (second < low || second > high) {
+        return 1;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!IsContinuation(static_cast<unsigned char>(rest[i]))) {
+            return 1;
+        }
+    }
+    return length;
 }
 
 // Converts all of `input`; on a sequence the converter refuses, appends
@@ -51,7 +80,7 @@ std::string Convert(const char* to, const char* from, std::string_view input,
         if (result != static_cast<std::size_t>(-1) || errno == E2BIG) {
             continue;
         }
-        const std::size_t skipped = std::min(skip(static_cast<unsigned char>(*in)), inLeft);
+        const std::size_t skipped = std::min(skip(std::string_view(in, inLeft)), inLeft);
         in += skipped;
         inLeft -= skipped;
         output.append(replacement);
@@ -64,11 +93,11 @@ std::string Convert(const char* to, const char* from, std::string_view input,
 
 std::string DecodeCodePage932(std::string_view bytes) {
     return Convert("UTF-8", "CP932", bytes, kReplacementCharacter,
-                   [](unsigned char) -> std::size_t { return 1; });
+                   [](std::string_view) -> std::size_t { return 1; });
 }
 
 std::string EncodeCodePage932(std::string_view utf8) {
-    return Convert("CP932", "UTF-8", utf8, "?", &Utf8Length);
+    return Convert("CP932", "UTF-8", utf8, "?", &Utf8CharacterLength);
 }
 
 }  // namespace zelvo

@@ -1,5 +1,7 @@
 #include "platform/posix/posix_folders.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -18,6 +20,14 @@ std::vector<std::string> ListSubFolders(const std::string& path) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::optional<FolderId> IdentifyFolder(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        return std::nullopt;
+    }
+    return FolderId{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
 std::string PosixFolders::ProgramFolder() const {
@@ -40,6 +50,14 @@ namespace zelvo {
 bool PosixFolders::FileExists(const std::string& path) const {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace zelvo
+
+namespace zelvo {
+
+std::optional<FolderId> PosixFolders::Identify(const std::string& path) const {
+    return IdentifyFolder(path);
 }
 
 }  // namespace zelvo
