@@ -4,7 +4,7 @@
 # restored - the hot key registered again - after a restart.
 # Usage: hot_key_test.sh ZELVO SKIN_FOLDER
 source "$(dirname "$0")/lib.sh"
-e2e_setup "$1" "$2"
+E2E_NO_FOCUS_NEW=yes e2e_setup "$1" "$2"
 start_zelvo
 
 active_window() { xprop -root _NET_ACTIVE_WINDOW | awk '{ print $NF }'; }

@@ -38,7 +38,15 @@ e2e_setup() {
     fi
     export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
-    openbox >"$e2e_work/openbox.log" 2>&1 &
+    local config=()
+    if [ "${E2E_NO_FOCUS_NEW:-}" = yes ]; then
+        # A window manager that keeps the focus where it is when a window appears:
+        # only an explicit activation makes a window the active one.
+        sed 's|<focusNew>yes</focusNew>|<focusNew>no</focusNew>|' /etc/xdg/openbox/rc.xml \
+            >"$e2e_work/rc.xml"
+        config=(--config-file "$e2e_work/rc.xml")
+    fi
+    openbox "${config[@]}" >"$e2e_work/openbox.log" 2>&1 &
     e2e_pids+=($!)
     e2e_wait "the window manager" 'wmctrl_ready'
     mkdir -p "$e2e_work/program"
