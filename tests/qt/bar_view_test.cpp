@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QTest>
 #include <memory>
@@ -96,6 +97,21 @@ class BarViewTest : public QObject {
         QTest::keyClick(view_->box(5), Qt::Key_Backspace);
         QCOMPARE(view_->box(5)->text(), QString());
         QCOMPARE(view_->box(1)->text(), QString());
+    }
+
+    // The line edit's own limit would cut a long expression to a wrong value.
+    void aLongPastedExpressionIsKeptWhole() {
+        QString expression = QStringLiteral("1");
+        for (int i = 0; i < 20000; ++i) {
+            expression.append(QStringLiteral("+1"));
+        }
+        QApplication::clipboard()->setText(expression);
+        view_->box(0)->setFocus();
+        QTest::keyClick(view_->box(0), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(view_->box(0)->text().size(), expression.size());
+        QCOMPARE(bar().text1[0].Text.size(), static_cast<std::size_t>(expression.size()));
+        QTest::keyClick(view_->box(0), Qt::Key_Return);
+        QCOMPARE(view_->box(1)->text(), QString("20001.00"));
     }
 
     void inputMethodTextIsFilteredCharacterByCharacter() {

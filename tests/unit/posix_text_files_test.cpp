@@ -52,8 +52,8 @@ TEST_F(PosixTextFilesTest, CharactersTheCodePageLacksBecomeQuestionMarks) {
 TEST_F(PosixTextFilesTest, EachInvalidByteBecomesOneQuestionMark) {
     EXPECT_EQ(EncodeCodePage932("\xC3\x41\x42"), "?AB");
     EXPECT_EQ(EncodeCodePage932("caf\xE9_skin"), "caf?_skin");
-    EXPECT_EQ(EncodeCodePage932("\xF0\x9F\x98"), "???");              // cut short at the end
-    EXPECT_EQ(EncodeCodePage932("\xE3\x82\xB9\xE3\x82"), "\x83\x58??");  // ス, then a cut one
+    EXPECT_EQ(EncodeCodePage932("\xF0\x9F\x98"), "???");                     // cut short at the end
+    EXPECT_EQ(EncodeCodePage932("\xE3\x82\xB9\xE3\x82"), "\x83\x58??");      // ス, then a cut one
     EXPECT_EQ(EncodeCodePage932("\xC0\xAF|\xED\xA0\x80|\x80"), "??|???|?");  // over-long, surrogate
     EXPECT_EQ(EncodeCodePage932("\xF0\x9F\x98\x80x"), "?x");  // whole but not in the code page
 }

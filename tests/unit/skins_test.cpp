@@ -171,7 +171,8 @@ TEST_F(SkinsTest, FolderLinksListEachRealFolderOnce) {
     std::filesystem::create_directory_symlink(folder.SkinFolder("loop"),
                                               folder.SkinFolder("loop") / "again");
     std::filesystem::create_directories(folder.SkinFolder("real"));
-    std::filesystem::create_directory_symlink(folder.SkinFolder("real"), folder.SkinFolder("x_link"));
+    std::filesystem::create_directory_symlink(folder.SkinFolder("real"),
+                                              folder.SkinFolder("x_link"));
     for (const char* name : {"back1", "back2", "back3"}) {  // three links to skin/ itself
         std::filesystem::create_directory_symlink(folder.SkinFolder(""), folder.SkinFolder(name));
     }

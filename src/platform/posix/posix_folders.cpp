@@ -27,7 +27,8 @@ std::optional<FolderId> IdentifyFolder(const std::string& path) {
     if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         return std::nullopt;
     }
-    return FolderId{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+    return FolderId{static_cast<std::uint64_t>(info.st_dev),
+                    static_cast<std::uint64_t>(info.st_ino)};
 }
 
 std::string PosixFolders::ProgramFolder() const {

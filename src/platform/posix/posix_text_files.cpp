@@ -73,7 +73,8 @@ std::filesystem::path ReplacedFile(const std::filesystem::path& path) {
 // The new name reaches the disk only with its folder's entry. The file is in place
 // already, so a folder that cannot be synced does not make the write a failure.
 void SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);

@@ -2,10 +2,15 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <limits>
 
 namespace zelvo {
 
-UnitBoxEdit::UnitBoxEdit(QWidget* parent) : FilteredLineEdit(parent) {}
+// A box holds whatever is pasted into it, however long: the evaluator takes long
+// expressions in linear time, and a text cut short would convert to a wrong value.
+UnitBoxEdit::UnitBoxEdit(QWidget* parent) : FilteredLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 void UnitBoxEdit::focusInEvent(QFocusEvent* event) {
     FilteredLineEdit::focusInEvent(event);
