@@ -6,7 +6,9 @@
 #include "control/hotkey2.h"
 #include "control/window_set.h"
 #include "platform/eval/expression_evaluator.h"
+#include "platform/posix/posix_autostart.h"
 #include "platform/posix/posix_folders.h"
+#include "platform/posix/posix_paths.h"
 #include "platform/posix/posix_registry.h"
 #include "platform/posix/posix_text_files.h"
 #include "platform/qt/hot_key_events.h"
@@ -55,8 +57,10 @@ int main(int argc, char* argv[]) {
     QtShell shell;
     QtProcessLauncher processLauncher;
     PosixRegistry registry;
-    Platform platform{evaluator, toolkit,  folders, windowOps,       textFiles,
-                      hotKey,    trayIcon, shell,   processLauncher, registry};
+    PosixPaths paths(RunningExecutable());
+    PosixAutostart autostart(paths);
+    Platform platform{evaluator, toolkit, folders,         windowOps, textFiles, hotKey,
+                      trayIcon,  shell,   processLauncher, registry,  paths,     autostart};
     WindowSet windows(platform);
     WindowViews views(windows, toolkit, windowOps);
 

@@ -23,7 +23,7 @@ void form1::pulldown1_taskbar_Click() {
 
 void form1::pulldown1_kankyosettei_Click() {
     dialog_.pulldown2.Visible = false;
-    dialog_.Visible = true;
+    dialog_.ShowSettings();
 }
 
 void form1::pulldown1_end_Click() {

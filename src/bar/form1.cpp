@@ -62,13 +62,13 @@ void form1::Form_Load() {
     if (!dialog_.loaded()) {
         dialog_.Form_Load();
     }
-    skin_settings(SkinFolder(platform_.folders.ProgramFolder(), dialog_.Combo1.SelectedItem()));
+    skin_settings(dialog_.SkinFolderNamed(dialog_.Combo1.SelectedItem()));
 }
 
 void form1::Form_Unload() {
-    const std::string path =
-        platform_.folders.ProgramFolder() + "/" + std::string(settings_key::kFileName);
-    if (!KankyouOutPut(path)) {
+    const std::string path = platform_.paths.SettingsFile();
+    const std::string folder = path.substr(0, path.find_last_of('/'));
+    if (!platform_.folders.MakeFolders(folder) || !KankyouOutPut(path)) {
         platform_.toolkit.MessageBox(notice::kSettingsNotSaved, MessageIcon::None);
     }
 }

@@ -24,9 +24,9 @@ inline std::string SkinFile(const std::string& skinFolder, int slot) {
     return skinFolder + std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))) + ".gif";
 }
 
-// The folder of the named skin under the program folder, ending in "/".
-inline std::string SkinFolder(const std::string& programFolder, const std::string& skinName) {
-    return programFolder + "/skin/" + skinName + "/";
+// The folder of the named skin directly under a folder of skins, ending in "/".
+inline std::string SkinFolder(const std::string& skinsFolder, const std::string& skinName) {
+    return skinsFolder + "/" + skinName + "/";
 }
 
 }  // namespace zelvo

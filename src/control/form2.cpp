@@ -14,7 +14,7 @@ Form2::Form2(Platform& platform, form1& bar, frmAbout& about)
     : platform_(platform), bar_(bar), about_(about) {
     Caption = "設定";
     Width = 5535;
-    Height = 3855;
+    Height = 4215;
 
     Frame7 = {120, 120, 2535, 975, "Pixel部の設定"};
     Option1[0] = {120, 255, 1095, 255, "win(96ppi)"};
@@ -36,15 +36,18 @@ Form2::Form2(Platform& platform, form1& bar, frmAbout& about)
     UpDown1.Value = kInitialDecimals;
     Label1 = {1080, 550, 1215, 255, "まで表示する"};
 
-    Frame2 = {2760, 1080, 2655, 975, "Barの表示設定"};
+    // The login start's check box below Check2 makes this frame, the frame below
+    // it and the dialog one row taller.
+    Frame2 = {2760, 1080, 2655, 1335, "Barの表示設定"};
     Check1 = {120, 240, 2450, 255, "起動時はtaskbarに格納"};
     Check2 = {120, 600, 2450, 255, "Zelvoは常に最前面に表示"};
+    Check3 = {120, 960, 2450, 255, "ログイン時に起動"};
 
     Frame8 = {120, 1320, 2535, 735, "ホットキー設定"};
     picHotKey = {120, 360, 1575, 255};
     cmdSet = {1800, 360, 615, 255, "変更"};
 
-    Frame3 = {120, 2160, 5295, 1575, "skin選択"};
+    Frame3 = {120, 2520, 5295, 1575, "skin選択"};
     Label2 = {1320, 0, 5175, 255, ""};
     Combo1 = {120, 840, 3975, 300, "skinセットがありません"};
     Command1 = {4200, 840, 855, 255, "確　認"};

@@ -62,6 +62,7 @@ class Form2 {
     Frame Frame2;
     CheckBox Check1;
     CheckBox Check2;
+    CheckBox Check3;  // start at login: the autostart entry's presence, not stored
 
     // Hot key ("ホットキー設定"): the key-capture control lives in picHotKey.
     Frame Frame8;
@@ -109,11 +110,17 @@ class Form2 {
 
     // Appends the names of the sub-folders of `folderPath`, depth first, to Combo1.
     void ListSkinFolders(const std::string& folderPath);
+    // The folder the skin `name` is loaded from, ending in "/".
+    std::string SkinFolderNamed(const std::string& name) const;
     void Command1_Click();
     void Command2_Click();
 
     // Applies the topmost mode the check box shows.
     void Check2_Click();
+    // Writes or removes the login start as the check box shows.
+    void Check3_Click();
+    // Shows the dialog, its login check box reading the autostart entry afresh.
+    void ShowSettings();
     // Check2 changed by the program: raises Check2_Click when the value changes.
     void SetCheck2(int value);
 
@@ -153,6 +160,7 @@ class Form2 {
     void RunPulldown2(const std::string& choice);
     void StartHotKey();
     void SelectStartSkin();
+    void ListSkinFoldersOf(const std::string& folderPath, std::set<FolderId>& seen);
     void ListSkinFoldersBelow(const std::string& folderPath, int depth, std::set<FolderId>& seen);
 
     Platform& platform_;

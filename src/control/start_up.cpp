@@ -10,12 +10,14 @@ namespace zelvo {
 // The start-up sequence of the control window, in its fixed order.
 void Form2::Form_Load() {
     loaded_ = true;
-    const std::string programFolder = platform_.folders.ProgramFolder();
-    LoadSettings(bar_, *this, programFolder + "/" + std::string(settings_key::kFileName));
+    LoadSettings(bar_, *this, platform_.paths.SettingsFile());
 
     Combo1.Clear();
     Combo1.Visible = false;
-    ListSkinFolders(programFolder + "/skin");
+    std::set<FolderId> seen;
+    for (const std::string& skins : platform_.paths.SkinFolders()) {
+        ListSkinFoldersOf(skins, seen);
+    }
     SelectStartSkin();
     Command1_Click();
     Command2_Click();

@@ -4,12 +4,14 @@
 #include "bar/form1.h"
 #include "control/form2.h"
 #include "control/task.h"
+#include "conversion/notices.h"
 
 namespace zelvo {
 namespace {
 
 constexpr int WM_LBUTTONDOWN = 513;
 constexpr int WM_RBUTTONDOWN = 516;
+constexpr std::string_view kHelpMimeType = "application/vnd.ms-htmlhelp";
 
 }  // namespace
 
@@ -35,12 +37,22 @@ void Form2::pulldown2_bar_out_Click() {
 }
 
 void Form2::pulldown2_settei_Click() {
-    Visible = true;
+    ShowSettings();
 }
 
-// Opening a missing help file only fails quietly on the desktop's side.
+// The compiled help where the desktop has a viewer for it, otherwise the same pages
+// as HTML in the browser; a word to the user when neither opens.
 void Form2::pulldown2_help_Click() {
-    platform_.shell.OpenDocument(platform_.folders.ProgramFolder() + "/help.chm");
+    const std::string folder = platform_.paths.HelpFolder();
+    const std::string chm = folder + "/help.chm";
+    if (platform_.shell.HasHandlerFor(std::string(kHelpMimeType)) &&
+        platform_.shell.OpenDocument(chm)) {
+        return;
+    }
+    const std::string html = folder + "/help/index.html";
+    if (!platform_.shell.OpenDocument(html)) {
+        platform_.toolkit.MessageBox(std::string(notice::kHelpNotOpened) + html, MessageIcon::None);
+    }
 }
 
 void Form2::pulldown2_Version_view_Click() {

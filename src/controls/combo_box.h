@@ -22,15 +22,22 @@ struct ComboBox {
         List.clear();
         ListIndex = -1;
     }
-    // Selects the first entry equal to `item`; false (selection unchanged) when none is.
-    bool SelectFirst(const std::string& item) {
+    // The position of the first entry equal to `item`, or -1.
+    int IndexOf(const std::string& item) const {
         for (int i = 0; i < ListCount(); ++i) {
             if (List.at(static_cast<std::size_t>(i)) == item) {
-                ListIndex = i;
-                return true;
+                return i;
             }
         }
-        return false;
+        return -1;
+    }
+    // Selects the first entry equal to `item`; false (selection unchanged) when none is.
+    bool SelectFirst(const std::string& item) {
+        const int index = IndexOf(item);
+        if (index >= 0) {
+            ListIndex = index;
+        }
+        return index >= 0;
     }
     int ListCount() const { return static_cast<int>(List.size()); }
     // The text of the selected entry, or the empty text when none is selected.

@@ -14,6 +14,11 @@ inline constexpr std::string_view kUnknownError =
 // Settings that could not be written at exit, and a hot key that cannot be had.
 inline constexpr std::string_view kSettingsNotSaved =
     "設定ファイル(setting.ini)を保存できませんでした。\r\n今回の設定は保存されていません。";
+inline constexpr std::string_view kAutostartNotChanged =
+    "ログイン時に起動する設定を変更できませんでした。";
+// Followed by the path of the HTML help.
+inline constexpr std::string_view kHelpNotOpened =
+    "ヘルプを開けませんでした。\r\nブラウザーで次のファイルを開いてください。\r\n";
 inline constexpr std::string_view kHotKeyNotRegistered =
     "ホットキーを登録できませんでした。\r\n他のソフトが同じキーを使用している可能性があります。";
 

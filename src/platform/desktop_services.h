@@ -12,6 +12,8 @@ class Shell {
     virtual ~Shell() = default;
     // False when the desktop could not open it.
     virtual bool OpenDocument(const std::string& path) = 0;
+    // Whether the desktop names a program that opens documents of this MIME type.
+    virtual bool HasHandlerFor(const std::string& mimeType) = 0;
 };
 
 // Starts programs on their own, apart from Zelvo.

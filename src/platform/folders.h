@@ -20,8 +20,6 @@ struct FolderId {
 class Folders {
   public:
     virtual ~Folders() = default;
-    // The folder of the executable.
-    virtual std::string ProgramFolder() const = 0;
     // Names of the direct sub-folders of `path`, in a stable order; empty when the
     // folder has none or does not exist.
     virtual std::vector<std::string> SubFolders(const std::string& path) const = 0;
@@ -29,6 +27,9 @@ class Folders {
     // The identity of the folder `path` names, through links; none when it is no
     // folder.
     virtual std::optional<FolderId> Identify(const std::string& path) const = 0;
+    // Makes the folder `path` and the folders above it that are missing, for the
+    // user alone; false when it is not there afterwards.
+    virtual bool MakeFolders(const std::string& path) = 0;
 };
 
 }  // namespace zelvo

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/autostart.h"
 #include "platform/desktop_services.h"
 #include "platform/evaluator.h"
 #include "platform/folders.h"
 #include "platform/global_hot_key.h"
+#include "platform/paths.h"
 #include "platform/text_files.h"
 #include "platform/toolkit.h"
 #include "platform/tray_icon.h"
@@ -23,6 +25,8 @@ struct Platform {
     Shell& shell;
     ProcessLauncher& processLauncher;
     Registry& registry;
+    Paths& paths;
+    Autostart& autostart;
 };
 
 }  // namespace zelvo

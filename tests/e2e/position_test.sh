@@ -17,6 +17,16 @@ stop_zelvo() {
     e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null'
 }
 
+windows_of_zelvo() { xdotool search --onlyvisible --pid "$zelvo_pid" "" 2>/dev/null | wc -l; }
+
+# Right-clicks with `click` (shell text) and waits for the menu to open.
+open_menu() {
+    local before
+    before=$(windows_of_zelvo)
+    eval "$1"
+    e2e_wait "the menu" '[ "$(windows_of_zelvo)" -gt "$before" ]'
+}
+
 # Rewrites the stored "/form" rectangle; the line holds ASCII only.
 store_form() {
     sed -i "/^\/form\r\$/{n;s/^.*\r\$/$1\r/}" "$settings"
@@ -42,11 +52,10 @@ done
 for round in $(seq 10); do
     store_form "4500,1500,12585,525"
     start_zelvo
-    xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-    sleep 0.4
+    open_menu 'xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3'
     xdotool key Down Return  # タスクバーへ格納
     e2e_wait "the bar hidden" '! xwininfo -id "$bar_window" | grep -q IsViewable'
-    click_tray_icon 3
+    open_menu 'click_tray_icon 3'
     xdotool key Down Down Down Return  # the third entry: the factory layout
     e2e_wait "the bar shown" 'xwininfo -id "$bar_window" | grep -q IsViewable'
     sleep 0.3

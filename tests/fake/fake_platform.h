@@ -171,10 +171,9 @@ class FakeGlobalHotKey : public GlobalHotKey {
     CallLog* log = nullptr;
 };
 
-// Real folder listing under a program folder of the test's choosing.
+// Real folder listing and identities; folders made are only recorded.
 class FakeFolders : public Folders {
   public:
-    std::string ProgramFolder() const override { return programFolder; }
     std::vector<std::string> SubFolders(const std::string& path) const override {
         Note(log, "SubFolders");
         return ListSubFolders(path);
@@ -183,11 +182,47 @@ class FakeFolders : public Folders {
     std::optional<FolderId> Identify(const std::string& path) const override {
         return IdentifyFolder(path);
     }
+    bool MakeFolders(const std::string& path) override {
+        made.push_back(path);
+        return makingWorks;
+    }
 
     std::set<std::string> files;
+    std::vector<std::string> made;
+    bool makingWorks = true;
     CallLog* log = nullptr;
+};
+
+// A portable program in a folder of the test's choosing.
+class FakePaths : public Paths {
+  public:
+    std::string SettingsFile() const override { return programFolder + "/setting.ini"; }
+    std::vector<std::string> SkinFolders() const override {
+        return skinFolders.empty() ? std::vector<std::string>{programFolder + "/skin"}
+                                   : skinFolders;
+    }
+    std::string HelpFolder() const override { return programFolder; }
+    std::string AutostartEntry() const override { return "/config/autostart/zelvo.desktop"; }
+    std::string Executable() const override { return programFolder + "/zelvo"; }
 
     std::string programFolder = "/nonexistent-zelvo-program-folder";
+    std::vector<std::string> skinFolders;  // when set, searched instead of the program's
+};
+
+// The login start as a flag; writing can be made to fail.
+class FakeAutostart : public Autostart {
+  public:
+    bool IsEnabled() const override { return enabled; }
+    bool Enable() override {
+        enabled = enabled || writingWorks;
+        return writingWorks;
+    }
+    bool Disable() override {
+        enabled = enabled && !writingWorks;
+        return writingWorks;
+    }
+    bool enabled = false;
+    bool writingWorks = true;
 };
 
 // Records what the tray was told.
@@ -212,9 +247,14 @@ class FakeShell : public Shell {
   public:
     bool OpenDocument(const std::string& path) override {
         opened.push_back(path);
-        return false;
+        return openable.count(path) != 0;
+    }
+    bool HasHandlerFor(const std::string& mimeType) override {
+        return handledTypes.count(mimeType) != 0;
     }
     std::vector<std::string> opened;
+    std::set<std::string> openable;
+    std::set<std::string> handledTypes;
 };
 
 class FakeProcessLauncher : public ProcessLauncher {
@@ -274,8 +314,10 @@ struct FakePlatform {
     FakeShell shell;
     FakeProcessLauncher processLauncher;
     FakeRegistry registry;
-    Platform platform{evaluator,    toolkit,  folders, windowOps,       textFiles,
-                      globalHotKey, trayIcon, shell,   processLauncher, registry};
+    FakePaths paths;
+    FakeAutostart autostart;
+    Platform platform{evaluator, toolkit, folders,         windowOps, textFiles, globalHotKey,
+                      trayIcon,  shell,   processLauncher, registry,  paths,     autostart};
     CallLog calls;
 
     FakePlatform() {

@@ -20,7 +20,7 @@ class BarMouseTest : public QObject {
         platform_ = std::make_unique<Platform>(
             Platform{fake_->evaluator, fake_->toolkit, fake_->folders, windowOps_, fake_->textFiles,
                      fake_->globalHotKey, fake_->trayIcon, fake_->shell, fake_->processLauncher,
-                     fake_->registry});
+                     fake_->registry, fake_->paths, fake_->autostart});
         windows_ = std::make_unique<WindowSet>(*platform_);
         view_ =
             std::make_unique<BarView>(windows_->bar, fake_->toolkit, [this] { view_->Render(); });

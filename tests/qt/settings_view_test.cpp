@@ -15,7 +15,7 @@ class SettingsViewTest : public QObject {
     void init() {
         fake_ = std::make_unique<fake::FakePlatform>();
         folder_ = std::make_unique<fake::ProgramFolder>();
-        fake_->folders.programFolder = folder_->path();
+        fake_->paths.programFolder = folder_->path();
         windows_ = std::make_unique<WindowSet>(fake_->platform);
         view_ = std::make_unique<SettingsView>(windows_->dialog, fake_->toolkit,
                                                [this] { view_->Render(); });
@@ -32,7 +32,7 @@ class SettingsViewTest : public QObject {
 
     void laidOutFromTwips() {
         QCOMPARE(view_->windowTitle(), QString::fromUtf8("設定"));
-        QCOMPARE(view_->size(), QSize(369, 257));
+        QCOMPARE(view_->size(), QSize(369, 281));
         QCOMPARE(view_->densityOption(1)->geometry(), QRect(80, 16, 80, 17));
         QCOMPARE(view_->densityBox()->geometry(), QRect(64, 40, 33, 18));
         QCOMPARE(view_->decimalsArrows()->geometry(), QRect(152, 15, 16, 17));

@@ -38,11 +38,42 @@ TEST_F(SettingsDialogTest, FramesCarryTheirCaptionsAndPlaces) {
     EXPECT_EQ(dialog.Frame1.Caption, "換算結果は");
     EXPECT_EQ(PlaceOf(dialog.Frame1), (Placed{2760, 120, 2655, 855}));
     EXPECT_EQ(dialog.Frame2.Caption, "Barの表示設定");
-    EXPECT_EQ(PlaceOf(dialog.Frame2), (Placed{2760, 1080, 2655, 975}));
+    EXPECT_EQ(PlaceOf(dialog.Frame2), (Placed{2760, 1080, 2655, 1335}));
     EXPECT_EQ(dialog.Frame8.Caption, "ホットキー設定");
     EXPECT_EQ(PlaceOf(dialog.Frame8), (Placed{120, 1320, 2535, 735}));
     EXPECT_EQ(dialog.Frame3.Caption, "skin選択");
-    EXPECT_EQ(PlaceOf(dialog.Frame3), (Placed{120, 2160, 5295, 1575}));
+    EXPECT_EQ(PlaceOf(dialog.Frame3), (Placed{120, 2520, 5295, 1575}));
+    EXPECT_EQ(dialog.Height, 4215.0F);
+}
+
+// The login start lives in the autostart entry alone: the box reads it each time the
+// dialog opens and shows what is really there after a change, failed or not.
+TEST_F(SettingsDialogTest, TheLoginCheckBoxFollowsTheAutostartEntry) {
+    EXPECT_EQ(dialog.Check3.Caption, "ログイン時に起動");
+    EXPECT_EQ(PlaceOf(dialog.Check3), (Placed{120, 960, 2450, 255}));
+    fake.autostart.enabled = true;
+    dialog.pulldown2_settei_Click();
+    EXPECT_TRUE(dialog.Visible);
+    EXPECT_EQ(dialog.Check3.Value, 1);
+
+    dialog.Check3.Value = 0;
+    dialog.Check3_Click();
+    EXPECT_FALSE(fake.autostart.enabled);
+    dialog.Check3.Value = 1;
+    dialog.Check3_Click();
+    EXPECT_TRUE(fake.autostart.enabled);
+    EXPECT_TRUE(fake.toolkit.messages.empty());
+
+    fake.autostart.writingWorks = false;
+    dialog.Check3.Value = 0;
+    dialog.Check3_Click();
+    EXPECT_EQ(dialog.Check3.Value, 1);
+    ASSERT_EQ(fake.toolkit.messages.size(), 1U);
+    EXPECT_EQ(fake.toolkit.messages[0].prompt, "ログイン時に起動する設定を変更できませんでした。");
+
+    fake.autostart.enabled = false;  // removed behind the program's back
+    windows.bar.pulldown1_kankyosettei_Click();
+    EXPECT_EQ(dialog.Check3.Value, 0);
 }
 
 TEST_F(SettingsDialogTest, ControlsCarryTheirCaptionsAndPlaces) {

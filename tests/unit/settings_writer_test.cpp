@@ -73,7 +73,7 @@ TEST_F(SettingsWriterTest, WritesTheDialogAndTheHotKey) {
 }
 
 TEST_F(SettingsWriterTest, AFailedWriteIsReportedWhenTheBarUnloads) {
-    fake.folders.programFolder = "/program";
+    fake.paths.programFolder = "/program";
     fake.textFiles.failWrites = true;
     bar.Form_Unload();
     ASSERT_EQ(fake.toolkit.messages.size(), 1U);

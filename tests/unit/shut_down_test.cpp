@@ -11,7 +11,7 @@ const std::string kSettings = "/program/setting.ini";
 class ShutDownTest : public ::testing::Test {
   protected:
     ShutDownTest() {
-        fake.folders.programFolder = "/program";
+        fake.paths.programFolder = "/program";
         windows.Start();
     }
 
@@ -25,6 +25,7 @@ TEST_F(ShutDownTest, EndFromTheBarMenuWritesTheSettingsOnceAndEnds) {
     windows.bar.topimg_MouseDown(kRightButton, 0, 0, 0);
     EXPECT_EQ(fake.textFiles.writes, 1);
     EXPECT_EQ(fake.textFiles.files.count(kSettings), 1U);
+    EXPECT_EQ(fake.folders.made, (std::vector<std::string>{"/program"}));
     EXPECT_EQ(fake.toolkit.quits, 1);
     EXPECT_FALSE(windows.dialog.PrevWndProc);  // the message hook is gone
 
@@ -39,7 +40,7 @@ TEST_F(ShutDownTest, TheNextStartFindsWhatWasLeft) {
     windows.dialog.EndProgram();
 
     fake::FakePlatform next;
-    next.folders.programFolder = "/program";
+    next.paths.programFolder = "/program";
     next.textFiles.files = fake.textFiles.files;
     WindowSet again{next.platform};
     again.Start();
@@ -47,6 +48,18 @@ TEST_F(ShutDownTest, TheNextStartFindsWhatWasLeft) {
     EXPECT_EQ(again.dialog.Label5.Caption, "0.0000000");
     EXPECT_EQ(again.bar.Left, 1234);
     EXPECT_TRUE(again.bar.Visible);
+}
+
+// A settings folder that cannot be made is a failed write, said as one.
+TEST_F(ShutDownTest, AnUnmadeSettingsFolderIsReported) {
+    fake.folders.makingWorks = false;
+    fake.textFiles.writes = 0;
+    windows.dialog.EndProgram();
+    EXPECT_EQ(fake.textFiles.writes, 0);
+    ASSERT_EQ(fake.toolkit.messages.size(), 1U);
+    EXPECT_EQ(
+        fake.toolkit.messages[0].prompt,
+        "設定ファイル(setting.ini)を保存できませんでした。\r\n今回の設定は保存されていません。");
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 
 class SkinsTest : public ::testing::Test {
   protected:
-    SkinsTest() { fake.folders.programFolder = folder.path(); }
+    SkinsTest() { fake.paths.programFolder = folder.path(); }
 
     void ListAndSelect(const std::string& name) {
         dialog.Combo1.Clear();

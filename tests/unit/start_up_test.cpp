@@ -12,7 +12,7 @@ namespace {
 
 class StartUpTest : public ::testing::Test {
   protected:
-    StartUpTest() { fake.folders.programFolder = folder.path(); }
+    StartUpTest() { fake.paths.programFolder = folder.path(); }
 
     std::size_t Position(const std::string& call) const {
         const auto found = std::find(fake.calls.begin(), fake.calls.end(), call);
@@ -121,6 +121,25 @@ TEST(TrayRecordTest, LongTipsAreCutAndEndInANul) {
     EXPECT_EQ(record.szTip[63], '\0');
     EXPECT_EQ(record.hWnd, 5U);
     EXPECT_EQ(record.hIcon, 6U);
+}
+
+// Skins come from several folders: a name is listed once, and the first folder that
+// holds it is the one its pictures come from.
+TEST_F(StartUpTest, SkinsOfSeveralFoldersListEachNameOnceTheFirstWinning) {
+    fake::ProgramFolder user;
+    user.WriteSkin("skin_default", 30);
+    user.WriteSkin("mine");
+    folder.WriteSkin("skin_default");
+    folder.WriteSkin("skin_dark");
+    fake.paths.skinFolders = {user.path() + "/skin", folder.path() + "/missing",
+                              folder.path() + "/skin", user.path() + "/skin"};
+    windows.Start();
+
+    EXPECT_EQ(dialog.Combo1.List, (std::vector<std::string>{"mine", "skin_default", "skin_dark"}));
+    EXPECT_EQ(dialog.Label2.Caption, "skin_default");
+    EXPECT_EQ(bar.BorderImg[0].Width, 450.0F);  // the user's own 30-pixel separators
+    EXPECT_EQ(dialog.SkinFolderNamed("skin_dark"), folder.path() + "/skin/skin_dark/");
+    EXPECT_EQ(dialog.SkinFolderNamed("gone"), user.path() + "/skin/gone/");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ constexpr float kTwipsPerPixel = 15;
 class TrayMenuTest : public ::testing::Test {
   protected:
     TrayMenuTest() {
-        fake.folders.programFolder = "/program";
+        fake.paths.programFolder = "/program";
         windows.Start();
         fake.calls.clear();
     }
@@ -103,10 +103,34 @@ TEST_F(TrayMenuTest, FactoryLayoutFromTheTray) {
     EXPECT_TRUE(bar.Visible);
 }
 
-TEST_F(TrayMenuTest, HelpOpensTheHelpFile) {
+TEST_F(TrayMenuTest, HelpOpensTheCompiledHelpWhereTheDesktopHasAViewer) {
+    fake.shell.handledTypes = {"application/vnd.ms-htmlhelp"};
+    fake.shell.openable = {"/program/help.chm", "/program/help/index.html"};
     Choose("pulldown2_help");
     EXPECT_EQ(fake.shell.opened, (std::vector<std::string>{"/program/help.chm"}));
     EXPECT_TRUE(fake.toolkit.messages.empty());
+}
+
+TEST_F(TrayMenuTest, HelpOpensTheHtmlPagesOtherwise) {
+    fake.shell.openable = {"/program/help.chm", "/program/help/index.html"};
+    Choose("pulldown2_help");
+    EXPECT_EQ(fake.shell.opened, (std::vector<std::string>{"/program/help/index.html"}));
+
+    fake.shell.opened.clear();
+    fake.shell.handledTypes = {"application/vnd.ms-htmlhelp"};
+    fake.shell.openable = {"/program/help/index.html"};  // a viewer, but no compiled file
+    Choose("pulldown2_help");
+    EXPECT_EQ(fake.shell.opened,
+              (std::vector<std::string>{"/program/help.chm", "/program/help/index.html"}));
+    EXPECT_TRUE(fake.toolkit.messages.empty());
+}
+
+TEST_F(TrayMenuTest, HelpThatCannotBeOpenedSaysWhereItIs) {
+    Choose("pulldown2_help");
+    ASSERT_EQ(fake.toolkit.messages.size(), 1U);
+    EXPECT_EQ(fake.toolkit.messages[0].prompt,
+              "ヘルプを開けませんでした。\r\nブラウザーで次のファイルを開いてください。\r\n"
+              "/program/help/index.html");
 }
 
 TEST_F(TrayMenuTest, VersionShowsTheAboutBoxModally) {

@@ -31,13 +31,13 @@ std::optional<FolderId> IdentifyFolder(const std::string& path) {
                     static_cast<std::uint64_t>(info.st_ino)};
 }
 
-std::string PosixFolders::ProgramFolder() const {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return std::filesystem::current_path(error).string();
+bool MakeUserFolders(const std::string& path) {
+    std::filesystem::path made;
+    for (const auto& part : std::filesystem::path(path)) {
+        made /= part;
+        ::mkdir(made.c_str(), 0700);
     }
-    return executable.parent_path().string();
+    return IdentifyFolder(path).has_value();
 }
 
 std::vector<std::string> PosixFolders::SubFolders(const std::string& path) const {
@@ -59,6 +59,10 @@ namespace zelvo {
 
 std::optional<FolderId> PosixFolders::Identify(const std::string& path) const {
     return IdentifyFolder(path);
+}
+
+bool PosixFolders::MakeFolders(const std::string& path) {
+    return MakeUserFolders(path);
 }
 
 }  // namespace zelvo

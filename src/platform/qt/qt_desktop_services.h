@@ -4,10 +4,12 @@
 
 namespace zelvo {
 
-// Documents open with the desktop's default application (xdg-open on X11).
+// Documents open with the desktop's default application (xdg-open on X11); the
+// desktop's MIME handlers are asked through xdg-mime.
 class QtShell final : public Shell {
   public:
     bool OpenDocument(const std::string& path) override;
+    bool HasHandlerFor(const std::string& mimeType) override;
 };
 
 class QtProcessLauncher final : public ProcessLauncher {

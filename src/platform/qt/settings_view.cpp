@@ -128,6 +128,14 @@ void SettingsView::BuildBarFrame() {
             dialog_.Check2_Click();
         });
     });
+    check3_ = new QCheckBox(Text(dialog_.Check3.Caption), frame);
+    Place(check3_, dialog_.Check3);
+    connect(check3_, &QCheckBox::clicked, this, [this](bool checked) {
+        Handle([&] {
+            dialog_.Check3.Value = checked ? 1 : 0;
+            dialog_.Check3_Click();
+        });
+    });
 }
 
 void SettingsView::BuildHotKeyFrame() {
@@ -183,6 +191,7 @@ void SettingsView::Render() {
     label5_->setText(Text(dialog_.Label5.Caption));
     check1_->setChecked(dialog_.Check1.Value == 1);
     check2_->setChecked(dialog_.Check2.Value == 1);
+    check3_->setChecked(dialog_.Check3.Value == 1);
     label2_->setText(Text(dialog_.Label2.Caption));
 
     QStringList items;

@@ -67,6 +67,7 @@ class SettingsView : public QWidget {
     UpDownArrows* upDown_ = nullptr;
     QCheckBox* check1_ = nullptr;
     QCheckBox* check2_ = nullptr;
+    QCheckBox* check3_ = nullptr;
     QFrame* picHotKey_ = nullptr;
     HotKeyEdit* hotKeyEdit_ = nullptr;
     QPushButton* cmdSet_ = nullptr;
