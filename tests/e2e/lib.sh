@@ -21,7 +21,7 @@ e2e_cleanup() {
 }
 
 # Starts Xvfb on a free display and openbox on it; makes a program folder holding a
-# copy of the program and its skins.
+# portable copy of the program and its skins.
 e2e_setup() {
     local program=$1 skins=$2
     e2e_work=$(mktemp -d)
@@ -52,6 +52,7 @@ e2e_setup() {
     mkdir -p "$e2e_work/program"
     cp "$program" "$e2e_work/program/zelvo"
     cp -r "$skins" "$e2e_work/program/skin"
+    touch "$e2e_work/program/portable"
 }
 
 # An XEmbed tray host (trayer) at the top right of the screen.
