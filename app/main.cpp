@@ -1,7 +1,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
-#include <cstdlib>
+
+#include "app/command_line.h"
+#include "app/display_choice.h"
+#include "app/instance_client.h"
+#include "app/instance_server.h"
 
 #include "control/hotkey2.h"
 #include "control/window_set.h"
@@ -24,20 +28,74 @@
 
 namespace {
 
-bool HasDisplay() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const char* display = std::getenv("DISPLAY");
-    return (platform != nullptr && *platform != '\0') || (display != nullptr && *display != '\0');
+using zelvo::CommandKind;
+using zelvo::InstanceRequest;
+
+InstanceRequest RequestOf(CommandKind kind) {
+    switch (kind) {
+        case CommandKind::Toggle:
+            return InstanceRequest::Toggle;
+        case CommandKind::Quit:
+            return InstanceRequest::Quit;
+        default:
+            return InstanceRequest::Show;
+    }
+}
+
+// Answers the command line itself where it can; the exit status then, or -1 when the
+// program goes on.
+int AnswerCommandLine(const zelvo::Command& command) {
+    switch (command.kind) {
+        case CommandKind::Help:
+            std::fputs(zelvo::UsageText().c_str(), stdout);
+            return 0;
+        case CommandKind::Version:
+            std::fputs(zelvo::VersionText().c_str(), stdout);
+            return 0;
+        case CommandKind::Wrong:
+            std::fprintf(stderr, "zelvo: %s\n%s", command.problem.c_str(),
+                         zelvo::UsageText().c_str());
+            return 2;
+        default:
+            return -1;
+    }
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!HasDisplay()) {
-        std::fputs(
-            "Zelvo needs an X display and DISPLAY is not set; without a desktop, run it under "
-            "a virtual one: xvfb-run -a scripts/run.sh\n",
-            stderr);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const zelvo::Command command = zelvo::ParseCommandLine(arguments);
+    if (const int status = AnswerCommandLine(command); status >= 0) {
+        return status;
+    }
+
+    // One Zelvo per session: a later start hands its request to the running one.
+    std::string problem;
+    const std::optional<std::string> instanceFolder = zelvo::InstanceFolder(problem);
+    if (!instanceFolder) {
+        std::fprintf(stderr, "zelvo: %s\n", problem.c_str());
+        return 1;
+    }
+    zelvo::InstanceLock instanceLock;
+    switch (zelvo::ClaimInstance(*instanceFolder, RequestOf(command.kind), instanceLock)) {
+        case zelvo::Claim::HandedOver:
+            return 0;
+        case zelvo::Claim::NoAnswer:
+            std::fputs("zelvo: the running Zelvo does not answer\n", stderr);
+            return 1;
+        case zelvo::Claim::Running:
+            break;
+    }
+    if (command.kind == CommandKind::Quit) {
+        std::fputs("zelvo: no Zelvo is running\n", stderr);
+        return 0;
+    }
+    if (!zelvo::ChooseDisplay(problem)) {
+        std::fprintf(stderr, "zelvo: %s\n", problem.c_str());
         return 1;
     }
     QApplication app(argc, argv);
@@ -84,6 +142,29 @@ int main(int argc, char* argv[]) {
     TerminationSignals terminationSignals(endProgram);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, endProgram);
 
+    InstanceServer instanceServer([&](InstanceRequest request) {
+        switch (request) {
+            case InstanceRequest::Show:
+                handle([&] { windows.dialog.pulldown2_bar_out_Click(); });
+                break;
+            case InstanceRequest::Toggle:
+                handle([&] { windows.dialog.SendHotKeyMessage(); });
+                break;
+            case InstanceRequest::Quit:
+                endProgram();
+                break;
+        }
+    });
+    if (!instanceServer.Listen(InstanceSocketPath(*instanceFolder))) {
+        std::fputs(
+            "zelvo: cannot listen on the instance socket; later starts cannot reach this "
+            "Zelvo\n",
+            stderr);
+    }
+
     handle([&] { windows.Start(); });
+    if (command.kind == CommandKind::Show || command.kind == CommandKind::Toggle) {
+        handle([&] { windows.dialog.pulldown2_bar_out_Click(); });
+    }
     return QApplication::exec();
 }

@@ -145,6 +145,8 @@ class Form2 {
     // A message sent to the control window (the hot-key message, for one).
     std::int32_t ReceiveMessage(int message, std::int32_t wParam, std::int32_t lParam);
 
+    // The message a press of the hot key sends, sent from elsewhere (zelvo --toggle).
+    void SendHotKeyMessage();
     // Lets go of the registered hot key and its atom.
     void ReleaseHotKey();
     // Registers the stored hot key for the control window; false when refused.

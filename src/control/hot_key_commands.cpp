@@ -11,6 +11,10 @@ std::int32_t IdentifierOf(std::uint16_t atom) {
 
 }  // namespace
 
+void Form2::SendHotKeyMessage() {
+    ReceiveMessage(hotkey2::WM_HOTKEY, IdentifierOf(hotKeyRecord.HotKeyAtom), 0);
+}
+
 void Form2::ReleaseHotKey() {
     if (hotKeyRecord.HotKeyAtom == 0) {
         return;

@@ -38,6 +38,9 @@ e2e_setup() {
     fi
     export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
+    # A session of its own: the running Zelvo of this test is the only one it finds.
+    export XDG_RUNTIME_DIR="$e2e_work/runtime"
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
     local config=()
     if [ "${E2E_NO_FOCUS_NEW:-}" = yes ]; then
         # A window manager that keeps the focus where it is when a window appears:

@@ -1,0 +1,164 @@
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <future>
+
+#include "app/command_line.h"
+#include "app/instance_client.h"
+#include "app/instance_server.h"
+
+Q_DECLARE_METATYPE(zelvo::CommandKind)
+
+namespace zelvo {
+namespace {
+
+// Sends raw bytes to the socket and closes it.
+void SendRaw(const std::string& path, const std::string& bytes) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+    QVERIFY(::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+}
+
+}  // namespace
+
+class InstanceChannelTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void commandLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<CommandKind>("kind");
+        const QString program = QStringLiteral("zelvo");
+        QTest::newRow("plain") << QStringList{program} << CommandKind::Start;
+        QTest::newRow("show") << QStringList{program, "--show"} << CommandKind::Show;
+        QTest::newRow("toggle") << QStringList{program, "--toggle"} << CommandKind::Toggle;
+        QTest::newRow("quit") << QStringList{program, "--quit"} << CommandKind::Quit;
+        QTest::newRow("help wins")
+            << QStringList{program, "--toggle", "--help"} << CommandKind::Help;
+        QTest::newRow("version") << QStringList{program, "--version"} << CommandKind::Version;
+        QTest::newRow("unknown") << QStringList{program, "--frobnicate"} << CommandKind::Wrong;
+        QTest::newRow("two commands")
+            << QStringList{program, "--show", "--quit"} << CommandKind::Wrong;
+        QTest::newRow("an argument") << QStringList{program, "file.txt"} << CommandKind::Wrong;
+        QTest::newRow("short help") << QStringList{program, "-h"} << CommandKind::Wrong;
+    }
+    void commandLines() {
+        QFETCH(QStringList, arguments);
+        QFETCH(CommandKind, kind);
+        const Command command = ParseCommandLine(arguments);
+        QCOMPARE(command.kind, kind);
+        QCOMPARE(command.problem.empty(), kind != CommandKind::Wrong);
+    }
+
+    void versionAndUsageFollowGnuConventions() {
+        QVERIFY(VersionText().rfind("Zelvo 2.5.0β\nCopyright (C) 2026 ", 0) == 0);
+        QVERIFY(UsageText().rfind("Usage: zelvo [OPTION]\n", 0) == 0);
+        for (const char* option : {"--show", "--toggle", "--quit", "--help", "--version"}) {
+            QVERIFY2(UsageText().find(option) != std::string::npos, option);
+        }
+    }
+
+    void requestsReachTheRunningZelvoAndAreAnswered() {
+        std::vector<InstanceRequest> received;
+        InstanceServer server([&](InstanceRequest request) { received.push_back(request); });
+        QVERIFY(server.Listen(socket_));
+        for (const InstanceRequest request :
+             {InstanceRequest::Show, InstanceRequest::Toggle, InstanceRequest::Quit}) {
+            auto handOver =
+                std::async(std::launch::async, [&] { return SendToRunning(socket_, request); });
+            QTRY_VERIFY(handOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+            QCOMPARE(handOver.get(), HandOver::Delivered);
+        }
+        QCOMPARE(received,
+                 (std::vector<InstanceRequest>{InstanceRequest::Show, InstanceRequest::Toggle,
+                                               InstanceRequest::Quit}));
+    }
+
+    void whatIsNoRequestIsDropped() {
+        int received = 0;
+        InstanceServer server([&](InstanceRequest) { ++received; });
+        QVERIFY(server.Listen(socket_));
+        SendRaw(socket_, "frobnicate\n");
+        SendRaw(socket_, std::string(200, 's'));
+        SendRaw(socket_, "show");           // no line feed: never whole
+        SendRaw(socket_, "show toggle\n");  // one word only
+        SendRaw(socket_, std::string(100, ' ') + "show\n");
+        SendRaw(socket_, "toggle\n");
+        QTRY_COMPARE(received, 1);
+        QTest::qWait(50);
+        QCOMPARE(received, 1);
+    }
+
+    void aSocketLeftBehindIsReplaced() {
+        const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket_.c_str());
+        QVERIFY(::bind(stale, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+        ::close(stale);  // the file stays, nobody listens
+        QCOMPARE(SendToRunning(socket_, InstanceRequest::Show), HandOver::NoInstance);
+
+        int received = 0;
+        InstanceServer server([&](InstanceRequest) { ++received; });
+        QVERIFY(server.Listen(socket_));
+        auto handOver = std::async(std::launch::async,
+                                   [&] { return SendToRunning(socket_, InstanceRequest::Show); });
+        QTRY_VERIFY(handOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QCOMPARE(handOver.get(), HandOver::Delivered);
+        QCOMPARE(received, 1);
+    }
+
+    void theLockMakesOneProcessTheRunningZelvo() {
+        InstanceLock first;
+        QCOMPARE(ClaimInstance(folder_.path().toStdString(), InstanceRequest::Show, first),
+                 Claim::Running);
+        InstanceLock second;
+        QVERIFY(!second.TryAcquire(folder_.path().toStdString()));
+    }
+
+    void onlyThisUsersPeersCount() {
+        int pair[2];
+        QVERIFY(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair) == 0);
+        QVERIFY(PeerIsThisUser(pair[0]));
+        ::close(pair[0]);
+        ::close(pair[1]);
+        QVERIFY(!PeerIsThisUser(-1));
+    }
+
+    void theTemporaryFolderIsUsedOnlyWhenPrivate() {
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray savedTemp = qgetenv("TMPDIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", folder_.path().toLocal8Bit());
+        std::string problem;
+        const auto folder = InstanceFolder(problem);
+        QVERIFY(folder.has_value());
+        QCOMPARE(QFileInfo(QString::fromStdString(*folder)).permissions() & 0x0077, 0);
+        ::chmod(folder->c_str(), 0755);
+        QVERIFY(!InstanceFolder(problem).has_value());
+        QVERIFY(!problem.empty());
+        qputenv("XDG_RUNTIME_DIR", saved);
+        qputenv("TMPDIR", savedTemp);
+    }
+
+    void init() { socket_ = (folder_.path() + QStringLiteral("/zelvo.socket")).toStdString(); }
+    void cleanup() { ::unlink(socket_.c_str()); }
+
+  private:
+    QTemporaryDir folder_;
+    std::string socket_;
+};
+
+}  // namespace zelvo
+
+QTEST_MAIN(zelvo::InstanceChannelTest)
+#include "instance_channel_test.moc"
