@@ -121,12 +121,16 @@ int main(int argc, char* argv[]) {
                       trayIcon,  shell,   processLauncher, registry,  paths,     autostart};
     WindowSet windows(platform);
     WindowViews views(windows, toolkit, windowOps);
+    views.SetTrayPresence([&trayIcon] { return trayIcon.InTray(); });
 
     // Everything from outside the windows reaches the models here, and the views follow.
     const auto handle = [&views](const std::function<void()>& handler) {
         SafeCall(handler);
         views.Render();
     };
+    trayIcon.SetMenu(windows.dialog.pulldown2.items, [&](const std::string& choice) {
+        handle([&] { windows.dialog.RunPulldown2(choice); });
+    });
     trayEvent = [&](int code) {
         handle([&] {
             windows.dialog.Form_MouseMove(0, 0, static_cast<float>(code) * toolkit.TwipsPerPixelX(),

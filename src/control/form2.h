@@ -124,6 +124,8 @@ class Form2 {
     // Check2 changed by the program: raises Check2_Click when the value changes.
     void SetCheck2(int value);
 
+    // The tray menu's entry of that name chosen.
+    void RunPulldown2(const std::string& choice);
     // The tray menu's entries.
     void pulldown2_bar_out_Click();
     void pulldown2_settei_Click();
@@ -159,7 +161,6 @@ class Form2 {
 
   private:
     void ShowDecimals();
-    void RunPulldown2(const std::string& choice);
     void StartHotKey();
     void SelectStartSkin();
     void ListSkinFoldersOf(const std::string& folderPath, std::set<FolderId>& seen);

@@ -31,10 +31,10 @@ click_dialog $((120 + 1800 + 307)) $((1320 + 360 + 127))  # 変更
 click_dialog $((120 + 1200 + 100)) $((120 + 240 + 127))   # mac(72ppi)
 click_dialog $((2760 + 2280 + 120)) $((120 + 225 + 60))   # decimals up: 3
 click_dialog $((2760 + 120 + 100)) $((1080 + 600 + 127))  # always on top
-click_dialog $((120 + 120 + 1000)) $((2160 + 840 + 150))  # the skin list
+click_dialog $((120 + 120 + 1000)) $((2520 + 840 + 150))  # the skin list
 xdotool key Up Return
 sleep 0.3
-click_dialog $((120 + 120 + 2400)) $((2160 + 1200 + 127))  # バーに適用
+click_dialog $((120 + 120 + 2400)) $((2520 + 1200 + 127))  # バーに適用
 xdotool windowclose "$dialog" 2>/dev/null || xdotool key --window "$dialog" alt+F4
 sleep 0.3
 

@@ -1,6 +1,7 @@
 #include "platform/qt/bar_view.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QMouseEvent>
 #include <QMoveEvent>
 
@@ -138,18 +139,47 @@ void BarView::Render() {
         edit->setVisible(model.Visible);
         CopyModelToBox(model, *edit);
     }
-    const bool showing = bar_.Visible && !isVisible();
-    if (showing) {
-        settling_.setRemainingTime(kSettleMilliseconds);
-        if (beforeShow_) {
-            beforeShow_();
+    RenderVisibility();
+    rendering_ = false;
+}
+
+void BarView::RenderVisibility() {
+    if (!bar_.Visible) {
+        if (!inTray_ || inTray_()) {
+            hide();
+        } else if (!isMinimized()) {
+            showMinimized();
         }
+        return;
     }
-    setVisible(bar_.Visible);
-    if (showing && afterShow_) {
+    const bool showing = !isVisible() || isMinimized();
+    if (!showing) {
+        return;
+    }
+    settling_.setRemainingTime(kSettleMilliseconds);
+    if (beforeShow_) {
+        beforeShow_();
+    }
+    if (isMinimized()) {
+        showNormal();
+    } else {
+        show();
+    }
+    if (afterShow_) {
         afterShow_();
     }
-    rendering_ = false;
+}
+
+void BarView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || rendering_ || !isVisible()) {
+        return;
+    }
+    const bool shown = !isMinimized();
+    if (shown != bar_.Visible) {
+        bar_.Visible = shown;
+        changed_();
+    }
 }
 
 QPointF BarView::TwipsOver(const QWidget* picture, QPointF windowPixels) const {

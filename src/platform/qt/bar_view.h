@@ -25,6 +25,10 @@ class BarView : public QWidget {
 
     void Render();
 
+    // Whether a hidden bar can be called back from a tray icon. Without one, a bar the
+    // model hides is minimised instead, so that the task bar or dock keeps it in reach.
+    void SetTrayPresence(std::function<bool()> inTray) { inTray_ = std::move(inTray); }
+
     UnitBoxEdit* box(int index) const { return boxes_.at(static_cast<std::size_t>(index)); }
     PictureLabel* title() const { return title_; }
     PictureLabel* separator(int index) const {
@@ -45,6 +49,9 @@ class BarView : public QWidget {
     // reports while it maps, re-parents or catches up with a move the bar asked for
     // are its own steps and change nothing.
     void moveEvent(QMoveEvent* event) override;
+    // The user minimising the bar, or restoring it from the task bar, hides or shows
+    // it in the model too.
+    void changeEvent(QEvent* event) override;
 
   private:
     // The picture a press started on; it gets the moves and the release.
@@ -52,6 +59,7 @@ class BarView : public QWidget {
 
     void ConnectBox(int index);
     void PlaceWindow();
+    void RenderVisibility();
     void PressOn(Handle handle, int separator, QMouseEvent* event);
     QWidget* PictureOf(Handle handle, int separatorIndex) const;
     QPointF TwipsOver(const QWidget* picture, QPointF windowPixels) const;
@@ -61,6 +69,7 @@ class BarView : public QWidget {
     std::function<void()> changed_;
     std::function<void()> beforeShow_;
     std::function<void()> afterShow_;
+    std::function<bool()> inTray_;
     bool rendering_ = false;
     // The window rectangle last asked of the window system, in pixels, and until
     // when the places it reports may still be its way there.

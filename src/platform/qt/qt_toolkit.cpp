@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "bar/skin_roles.h"
+#include "platform/qt/menu_items.h"
 #include "platform/qt/qt_picture.h"
 
 namespace zelvo {
@@ -26,22 +27,6 @@ QString FromUtf8(std::string_view text) {
 QSize ScreenPixels() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->size() : QSize(1024, 768);
-}
-
-void AddItems(QMenu& menu, const std::vector<MenuItem>& items) {
-    for (const MenuItem& item : items) {
-        if (!item.Visible) {
-            continue;
-        }
-        if (item.caption == kMenuSeparator) {
-            menu.addSeparator();
-        } else if (!item.items.empty()) {
-            AddItems(*menu.addMenu(QString::fromStdString(item.caption)), item.items);
-        } else {
-            menu.addAction(QString::fromStdString(item.caption))
-                ->setData(QString::fromStdString(item.name));
-        }
-    }
 }
 
 }  // namespace
@@ -85,7 +70,7 @@ std::string QtToolkit::PopupMenu(const std::vector<MenuItem>& items) {
         beforeModal_();
     }
     QMenu menu;
-    AddItems(menu, items);
+    AddMenuItems(menu, items);
     const QAction* chosen = menu.exec(QCursor::pos());
     return chosen != nullptr ? chosen->data().toString().toStdString() : std::string();
 }

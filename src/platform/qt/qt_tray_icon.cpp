@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <algorithm>
 
+#include "platform/qt/menu_items.h"
+
 namespace zelvo {
 namespace {
 
@@ -23,31 +25,65 @@ int MessageNumber(QSystemTrayIcon::ActivationReason reason) {
 
 }  // namespace
 
-QtTrayIcon::QtTrayIcon(std::function<void(int code)> onEvent) : onEvent_(std::move(onEvent)) {
-    QIcon programIcon(QStringLiteral(":/builtin/zelvo.png"));
-    programIcon.addFile(QStringLiteral(":/builtin/zelvo16.png"));
-    icon_.setIcon(programIcon);
-    // Queued: the tray's own window sends the signal from its mouse handler, and
-    // the event may end with that window gone (the icon deleted at exit).
-    connect(
-        &icon_, &QSystemTrayIcon::activated, this,
-        [this](QSystemTrayIcon::ActivationReason reason) {
-            if (const int code = MessageNumber(reason); code != 0 && onEvent_) {
-                onEvent_(code);
-            }
-        },
-        Qt::QueuedConnection);
-}
+QtTrayIcon::QtTrayIcon(std::function<void(int code)> onEvent)
+    : onEvent_(std::move(onEvent)), hosts_([this] { HostAppeared(); }) {}
 
 bool QtTrayIcon::Shell_NotifyIcon(int message, const NotifyIconData& data) {
     if (message == NIM_DELETE) {
-        icon_.hide();
+        wanted_ = false;
+        if (icon_) {
+            icon_->hide();
+        }
         return true;
     }
     const auto end = std::find(data.szTip.begin(), data.szTip.end(), '\0');
-    icon_.setToolTip(QString::fromLocal8Bit(data.szTip.data(), end - data.szTip.begin()));
-    icon_.show();
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    toolTip_ = QString::fromLocal8Bit(data.szTip.data(), end - data.szTip.begin());
+    wanted_ = true;
+    if (hosts_.HostPresent()) {
+        HostAppeared();
+    }
+    return InTray();
+}
+
+void QtTrayIcon::SetMenu(const std::vector<MenuItem>& items,
+                         std::function<void(const std::string&)> onChoice) {
+    menuItems_ = items;
+    onChoice_ = std::move(onChoice);
+}
+
+void QtTrayIcon::HostAppeared() {
+    if (!wanted_ || InTray()) {
+        return;
+    }
+    const bool statusNotifier = hosts_.StatusNotifierHostPresent();
+    if (!icon_) {
+        icon_ = std::make_unique<QSystemTrayIcon>();
+        QIcon programIcon(QStringLiteral(":/builtin/zelvo.png"));
+        programIcon.addFile(QStringLiteral(":/builtin/zelvo16.png"));
+        icon_->setIcon(programIcon);
+        // Queued: the tray's own window sends the signal from its mouse handler, and
+        // the event may end with that window gone (the icon deleted at exit).
+        connect(
+            icon_.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (const int code = MessageNumber(reason); code != 0 && onEvent_) {
+                    onEvent_(code);
+                }
+            },
+            Qt::QueuedConnection);
+        if (statusNotifier && !menuItems_.empty()) {
+            menu_ = std::make_unique<QMenu>();
+            AddMenuItems(*menu_, menuItems_);
+            connect(menu_.get(), &QMenu::triggered, this, [this](QAction* action) {
+                const std::string name = action->data().toString().toStdString();
+                QMetaObject::invokeMethod(
+                    this, [this, name] { onChoice_(name); }, Qt::QueuedConnection);
+            });
+            icon_->setContextMenu(menu_.get());
+        }
+    }
+    icon_->setToolTip(toolTip_);
+    icon_->show();
 }
 
 }  // namespace zelvo

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "platform/menu.h"
+#include "platform/qt/tray_host_watch.h"
 #include "platform/tray_icon.h"
 
 namespace zelvo {
@@ -11,6 +17,10 @@ namespace zelvo {
 // The tray icon through QSystemTrayIcon. Its mouse events are handed on as the
 // message numbers of the notification area: left press 513, left double click 515,
 // right press 516, middle press 519.
+//
+// Qt settles on a StatusNotifierItem or an X11 tray icon once, when the first icon
+// is made; so the icon is made only when a tray host is there, at once or when one
+// appears later. Until then the program has no icon (InTray() is false).
 class QtTrayIcon final : public QObject, public TrayIcon {
     Q_OBJECT
   public:
@@ -18,11 +28,26 @@ class QtTrayIcon final : public QObject, public TrayIcon {
 
     bool Shell_NotifyIcon(int message, const NotifyIconData& data) override;
 
-    const QSystemTrayIcon& icon() const { return icon_; }
+    // The tray menu for a StatusNotifierItem host, which shows the menu itself: each
+    // entry chosen reaches `onChoice` by its name. An X11 tray leaves the menu to the
+    // program's right-click handling.
+    void SetMenu(const std::vector<MenuItem>& items,
+                 std::function<void(const std::string&)> onChoice);
+
+    // A tray host is there (the watch says so when one appears).
+    void HostAppeared();
+    bool InTray() const { return icon_ != nullptr && icon_->isVisible(); }
+    const QSystemTrayIcon* icon() const { return icon_.get(); }
 
   private:
-    QSystemTrayIcon icon_;
     std::function<void(int)> onEvent_;
+    std::unique_ptr<QSystemTrayIcon> icon_;
+    std::vector<MenuItem> menuItems_;
+    std::function<void(const std::string&)> onChoice_;
+    std::unique_ptr<QMenu> menu_;
+    bool wanted_ = false;
+    QString toolTip_;
+    TrayHostWatch hosts_;
 };
 
 }  // namespace zelvo

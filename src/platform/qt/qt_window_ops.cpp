@@ -55,7 +55,7 @@ void QtWindowOps::BringBarToForeground() {
     if (bar_ == nullptr) {
         return;
     }
-    if (!bar_->isVisible()) {
+    if (!bar_->isVisible() || bar_->isMinimized()) {
         activateWhenShown_ = true;
         return;
     }

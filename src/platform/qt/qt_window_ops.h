@@ -21,8 +21,8 @@ class QtWindowOps final : public WindowOps {
     // A window manager forgets the state of a window it no longer shows: the bar
     // carries it again each time before it is shown.
     void BeforeBarShown();
-    // A hidden window cannot become the active one: a request made while the bar
-    // was hidden is carried out once it is shown.
+    // A hidden or minimised window cannot become the active one: a request made
+    // while the bar was put away is carried out once it is shown.
     void AfterBarShown();
 
     bool barKeepAbove() const { return keepAbove_; }

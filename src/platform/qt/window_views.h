@@ -16,6 +16,8 @@ class WindowViews {
     WindowViews(WindowSet& windows, QtToolkit& toolkit, QtWindowOps& windowOps);
 
     void Render();
+    // Where the bar goes when hidden: see BarView::SetTrayPresence.
+    void SetTrayPresence(std::function<bool()> inTray) { bar_.SetTrayPresence(std::move(inTray)); }
 
     BarView& bar() { return bar_; }
     SettingsView& dialog() { return dialog_; }

@@ -1,0 +1,67 @@
+#include "platform/qt/tray_host_watch.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+
+#include "platform/qt/x11_connection.h"
+
+namespace zelvo {
+namespace {
+
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+
+}  // namespace
+
+TrayHostWatch::TrayHostWatch(std::function<void()> onHostAppeared)
+    : onHostAppeared_(std::move(onHostAppeared)),
+      watcher_(kWatcherService, QDBusConnection::sessionBus(),
+               QDBusServiceWatcher::WatchForRegistration) {
+    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, &TrayHostWatch::Check);
+    QDBusConnection::sessionBus().connect(kWatcherService, kWatcherPath, kWatcherService,
+                                          QStringLiteral("StatusNotifierHostRegistered"), this,
+                                          SLOT(Check()));
+    if (xcb_connection_t* connection = X11Connection()) {
+        systemTray_ = std::make_unique<x11::SystemTray>(connection);
+        systemTray_->WatchManagers();
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+}
+
+TrayHostWatch::~TrayHostWatch() {
+    if (systemTray_ && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+    }
+}
+
+bool TrayHostWatch::StatusNotifierHostPresent() const {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kWatcherService)) {
+        return false;
+    }
+    QDBusInterface watcher(kWatcherService, kWatcherPath, kWatcherService, bus);
+    return watcher.property("IsStatusNotifierHostRegistered").toBool();
+}
+
+bool TrayHostWatch::XEmbedTrayPresent() const {
+    return systemTray_ && systemTray_->Present();
+}
+
+bool TrayHostWatch::nativeEventFilter(const QByteArray& eventType, void* message,
+                                      qintptr* /*result*/) {
+    if (eventType == "xcb_generic_event_t" &&
+        systemTray_->IsManagerAnnouncement(static_cast<xcb_generic_event_t*>(message))) {
+        QMetaObject::invokeMethod(this, &TrayHostWatch::Check, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void TrayHostWatch::Check() {
+    if (onHostAppeared_ && HostPresent()) {
+        onHostAppeared_();
+    }
+}
+
+}  // namespace zelvo

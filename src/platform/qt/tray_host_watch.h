@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+#include <QDBusServiceWatcher>
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "platform/x11/system_tray.h"
+
+namespace zelvo {
+
+// Notices tray hosts: a StatusNotifierWatcher with a host registered on the session
+// bus (KDE, XFCE, GNOME with its AppIndicator extension) or an X11 system tray. A
+// host that comes after the start (a panel that starts late) is announced once.
+class TrayHostWatch final : public QObject, public QAbstractNativeEventFilter {
+    Q_OBJECT
+  public:
+    explicit TrayHostWatch(std::function<void()> onHostAppeared);
+    ~TrayHostWatch() override;
+    TrayHostWatch(const TrayHostWatch&) = delete;
+    TrayHostWatch& operator=(const TrayHostWatch&) = delete;
+
+    bool StatusNotifierHostPresent() const;
+    bool XEmbedTrayPresent() const;
+    bool HostPresent() const { return StatusNotifierHostPresent() || XEmbedTrayPresent(); }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+  private slots:
+    void Check();
+
+  private:
+    std::function<void()> onHostAppeared_;
+    QDBusServiceWatcher watcher_;
+    std::unique_ptr<x11::SystemTray> systemTray_;
+};
+
+}  // namespace zelvo
