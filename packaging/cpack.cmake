@@ -1,5 +1,5 @@
 # The Debian package: cpack -G DEB in a build folder writes zelvo_<version>_<arch>.deb.
-# The build type should be Release: the package holds the stripped program.
+# Made from the release build (cmake --preset release); the program is stripped on the way.
 
 set(CPACK_PACKAGE_NAME zelvo)
 set(CPACK_PACKAGE_VENDOR "The Zelvo developers")
@@ -28,6 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
+# One package holding both components: the program's files (Unspecified) and the
+# files only the Debian package has (deb), which a plain cmake --install leaves out.
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_COMPONENTS_ALL Unspecified deb)
