@@ -24,6 +24,12 @@ packages=(
     xclip
     trayer
     x11-utils
+    dpkg-dev
+    file
+    lintian
+    desktop-file-utils
+    appstream
+    man-db
 )
 
 missing=()
