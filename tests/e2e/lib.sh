@@ -20,10 +20,8 @@ e2e_cleanup() {
     [ -n "$e2e_work" ] && rm -rf "$e2e_work"
 }
 
-# Starts Xvfb on a free display and openbox on it; makes a program folder holding a
-# portable copy of the program and its skins.
-e2e_setup() {
-    local program=$1 skins=$2
+# Starts Xvfb on a free display and openbox on it, in a fresh work folder.
+e2e_start_display() {
     e2e_work=$(mktemp -d)
     trap e2e_cleanup EXIT
     mkfifo "$e2e_work/display"
@@ -52,6 +50,13 @@ e2e_setup() {
     openbox "${config[@]}" >"$e2e_work/openbox.log" 2>&1 &
     e2e_pids+=($!)
     e2e_wait "the window manager" 'wmctrl_ready'
+}
+
+# The display, and a program folder holding a portable copy of the program and its
+# skins.
+e2e_setup() {
+    local program=$1 skins=$2
+    e2e_start_display
     mkdir -p "$e2e_work/program"
     cp "$program" "$e2e_work/program/zelvo"
     cp -r "$skins" "$e2e_work/program/skin"
@@ -98,9 +103,10 @@ e2e_wait() {
     return 1
 }
 
-# Starts Zelvo from its program folder and finds its bar window.
+# Starts Zelvo from its program folder (or the program `zelvo_command` names) and
+# finds its bar window.
 start_zelvo() {
-    (cd "$e2e_work/program" && exec ./zelvo) >"$e2e_work/zelvo.log" 2>&1 &
+    (cd "$e2e_work/program" && exec "${zelvo_command:-./zelvo}") >"$e2e_work/zelvo.log" 2>&1 &
     zelvo_pid=$!
     e2e_pids+=("$zelvo_pid")
     e2e_wait "the bar" 'find_bar'

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The installed program as a user meets it: cmake --install into a temporary root,
+# then the installed zelvo under Xvfb with a home of its own. It finds the installed
+# skins, keeps its settings in ~/.config/zelvo, finds them at the next start, and
+# writes nothing into the installed tree.
+#
+#   installed_test.sh BUILD_FOLDER
+source "$(dirname "$0")/../e2e/lib.sh"
+build=$(cd "$1" && pwd)
+e2e_start_display
+
+root="$e2e_work/root"
+DESTDIR="$root" cmake --install "$build" --prefix /usr >"$e2e_work/install.log" 2>&1
+export HOME="$e2e_work/home" XDG_CONFIG_HOME= XDG_DATA_HOME= XDG_DATA_DIRS="$root/usr/share"
+mkdir -p "$HOME" "$e2e_work/program"
+zelvo_command="$root/usr/bin/zelvo"
+settings="$HOME/.config/zelvo/setting.ini"
+tree_before=$(cd "$root" && find . -printf '%p %s %T@\n' | sort)
+
+value_of() { iconv -f CP932 -t UTF-8 "$settings" | tr -d '\r' | awk -v key="$1" 'previous == key { print; exit } { previous = $0 }'; }
+stop_zelvo() {
+    kill -TERM "$zelvo_pid"
+    e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null'
+}
+
+check "the installed tree holds no portable marker" "no" \
+    "$([ -e "$root/usr/bin/portable" ] && echo yes || echo no)"
+start_zelvo
+stop_zelvo
+check "settings land in ~/.config/zelvo" "yes" "$([ -s "$settings" ] && echo yes || echo no)"
+check "the folder is the user's alone" "700" "$(stat -c %a "$HOME/.config/zelvo" 2>/dev/null)"
+check "the installed default skin was found and applied" "skin_default" "$(value_of /SkinPath)"
+
+# A place and three decimals, chosen in the real program.
+start_zelvo
+xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) mousedown 1
+for step in 1 2 3 4; do
+    xdotool mousemove $((bar_x + 10 + 10 * step)) $((bar_y + 15 - 5 * step))
+    sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.3
+find_bar
+moved="$bar_x,$bar_y"
+xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
+sleep 0.4
+xdotool key Down Down Down Return  # 環境設定
+e2e_wait "the settings dialog" 'xdotool search --onlyvisible --name "^設定$" >/dev/null'
+dialog=$(xdotool search --onlyvisible --name '^設定$' | head -n 1)
+read -r dialog_x dialog_y < <(window_origin "$dialog")
+xdotool mousemove $((dialog_x + (2760 + 2280 + 120) / 15)) $((dialog_y + (120 + 225 + 60) / 15)) click 1
+sleep 0.3
+stop_zelvo
+check "the changed decimals are written" "3" "$(value_of /UPDOWN)"
+
+start_zelvo
+check "the next start finds the bar where it was" "$moved" "$bar_x,$bar_y"
+click_box 1
+xdotool type --delay 30 "25.4"
+xdotool key Return
+sleep 0.3
+click_box 2
+xdotool key ctrl+c
+check "and converts with three decimals" "101.600" "$(clipboard)"
+stop_zelvo
+
+check "nothing was written into the installed tree" "$tree_before" \
+    "$(cd "$root" && find . -printf '%p %s %T@\n' | sort)"
+e2e_finish
