@@ -9,6 +9,8 @@
 #include "platform/qt/safe_call.h"
 #include "platform/qt/text_sync.h"
 #include "platform/qt/twips.h"
+#include "platform/qt/x11_connection.h"
+#include "platform/x11/window_state.h"
 
 namespace zelvo {
 namespace {
@@ -148,6 +150,8 @@ void BarView::RenderVisibility() {
         if (!inTray_ || inTray_()) {
             hide();
         } else if (!isMinimized()) {
+            awaitingMinimised_ = !everMapped_;
+            everMapped_ = true;
             showMinimized();
         }
         return;
@@ -160,6 +164,7 @@ void BarView::RenderVisibility() {
     if (beforeShow_) {
         beforeShow_();
     }
+    everMapped_ = true;
     if (isMinimized()) {
         showNormal();
     } else {
@@ -172,12 +177,25 @@ void BarView::RenderVisibility() {
 
 void BarView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || rendering_ || !isVisible()) {
+    const bool stateOrFocus =
+        event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange;
+    if (!stateOrFocus || rendering_ || bar_.Visible || !isVisible()) {
         return;
     }
-    const bool shown = !isMinimized();
-    if (shown != bar_.Visible) {
-        bar_.Visible = shown;
+    // The toolkit hears of states late and out of order (a window that starts
+    // minimised may be mapped normally for a moment, the pop-up menu closing hands the
+    // focus back to a bar being minimised): the X server says what is so, and a bar
+    // that started minimised counts as brought back only once it was seen minimised.
+    xcb_connection_t* connection = X11Connection();
+    const bool shown = connection != nullptr ? x11::IsShownByWindowManager(
+                                                   connection, static_cast<xcb_window_t>(winId()))
+                                             : isActiveWindow();
+    if (awaitingMinimised_) {
+        awaitingMinimised_ = shown;
+        return;
+    }
+    if (shown && !isMinimized()) {
+        bar_.Visible = true;
         changed_();
     }
 }

@@ -49,8 +49,9 @@ class BarView : public QWidget {
     // reports while it maps, re-parents or catches up with a move the bar asked for
     // are its own steps and change nothing.
     void moveEvent(QMoveEvent* event) override;
-    // The user minimising the bar, or restoring it from the task bar, hides or shows
-    // it in the model too.
+    // A minimised bar that the user brings back from the task bar is shown in the
+    // model too. (A bar the user minimises stays shown in the model; the hot key or
+    // --show activates it, which brings it back.)
     void changeEvent(QEvent* event) override;
 
   private:
@@ -75,6 +76,9 @@ class BarView : public QWidget {
     // when the places it reports may still be its way there.
     std::optional<QRect> asked_;
     QDeadlineTimer settling_;
+    // From asking to start the bar minimised until it was seen minimised.
+    bool awaitingMinimised_ = false;
+    bool everMapped_ = false;
     Handle pressed_ = Handle::None;
     int pressedSeparator_ = 0;
 
