@@ -30,6 +30,12 @@ packages=(
     desktop-file-utils
     appstream
     man-db
+    python3
+    dbus
+    python3-dbus
+    python3-gi
+    weston
+    xwayland
 )
 
 missing=()

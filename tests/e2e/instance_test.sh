@@ -57,7 +57,7 @@ run --show >/dev/null
 check "--show leaves a shown bar shown" "yes" "$(bar_is_shown && echo yes || echo no)"
 
 # What is not a request is dropped with a word, and nothing happens.
-python3 - "$socket" <<'PY'
+/usr/bin/python3 - "$socket" <<'PY'
 import socket, sys
 for payload in (b"frobnicate\n", b"x" * 100, b"quit"):
     peer = socket.socket(socket.AF_UNIX)

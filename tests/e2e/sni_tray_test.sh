@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The tray of KDE, XFCE and GNOME's AppIndicator extension: a StatusNotifierItem
+# registered with a watcher that comes two seconds after Zelvo, its menu read and
+# used over com.canonical.dbusmenu, its activation showing the bar.
+# Run inside a private session bus: dbus-run-session -- sni_tray_test.sh ZELVO SKINS HOST
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$1" "$2"
+host=$3
+record="$e2e_work/registered"
+
+wm_state() {
+    xprop -id "$bar_window" WM_STATE 2>/dev/null | awk '/window state/ { print $NF; found = 1 }
+                                                       END { if (!found) print "Withdrawn" }'
+}
+
+start_zelvo
+sleep 2  # the panel of this desktop comes late
+"$host" watch "$record" &
+e2e_pids+=($!)
+e2e_wait "the item's registration" '[ -s "$record" ]' || true
+service=$(head -n 1 "$record" 2>/dev/null || true)
+check "Zelvo registers its item with a watcher that comes later" "yes" "$([ -n "$service" ] && echo yes || echo no)"
+
+check "the item has no tool tip" "" "$("$host" tooltip "$service" 2>&1)"
+check "its menu is the tray menu" \
+    "barを表示|環境設定|Barの表示位置・サイズを工場出荷時に…|-|help|バージョン情報|-|ソフトの終了" \
+    "$("$host" menu "$service" 2>&1 | paste -sd '|')"
+
+xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
+sleep 0.4
+xdotool key Down Return  # タスクバーへ格納
+e2e_wait "the bar hidden" '[ "$(wm_state)" = Withdrawn ]' || true
+check "with the item there the bar hides" "Withdrawn" "$(wm_state)"
+"$host" activate "$service"
+e2e_wait "the bar shown" '[ "$(wm_state)" = Normal ]' || true
+check "activating the item shows the bar" "Normal" "$(wm_state)"
+
+"$host" click "$service" "barを表示" >/dev/null 2>&1
+rm -f "$e2e_work/program/setting.ini"
+"$host" click "$service" "ソフトの終了"
+e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true
+check "ソフトの終了 from the item's menu ends Zelvo" "ended" \
+    "$(kill -0 "$zelvo_pid" 2>/dev/null && echo running || echo ended)"
+check "and writes the settings" "yes" "$([ -s "$e2e_work/program/setting.ini" ] && echo yes || echo no)"
+
+e2e_finish
