@@ -20,16 +20,20 @@ e2e_cleanup() {
     [ -n "$e2e_work" ] && rm -rf "$e2e_work"
 }
 
-# Starts Xvfb on a free display and openbox on it, in a fresh work folder.
+# Starts Xvfb on a free display and openbox on it, in the work folder (a fresh one
+# unless the test made it).
 e2e_start_display() {
-    e2e_work=$(mktemp -d)
-    trap e2e_cleanup EXIT
-    mkfifo "$e2e_work/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$e2e_work/display" \
-        2>"$e2e_work/xvfb.log" &
+    if [ -z "$e2e_work" ]; then
+        e2e_work=$(mktemp -d)
+        trap e2e_cleanup EXIT
+    fi
+    local fifo
+    fifo=$(mktemp -u "$e2e_work/display.XXXXXX")
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" 2>"$e2e_work/xvfb.log" &
     e2e_pids+=($!)
     local display
-    if ! read -r -t 15 display <"$e2e_work/display"; then
+    if ! read -r -t 15 display <"$fifo"; then
         echo "Xvfb did not start" >&2
         cat "$e2e_work/xvfb.log" >&2
         exit 1
@@ -38,7 +42,7 @@ e2e_start_display() {
     unset WAYLAND_DISPLAY
     # A session of its own: the running Zelvo of this test is the only one it finds.
     export XDG_RUNTIME_DIR="$e2e_work/runtime"
-    mkdir -m 0700 "$XDG_RUNTIME_DIR"
+    mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
     local config=()
     if [ "${E2E_NO_FOCUS_NEW:-}" = yes ]; then
         # A window manager that keeps the focus where it is when a window appears:

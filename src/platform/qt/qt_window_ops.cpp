@@ -19,9 +19,12 @@ void QtWindowOps::BeforeBarShown() {
     }
 }
 
+// A bar without its window yet (the settings are read before the first show) only
+// keeps the state: asking for the window would make it before the bar has its place,
+// and a window manager may place a window by where it was made.
 void QtWindowOps::Apply() {
     xcb_connection_t* connection = X11Connection();
-    if (bar_ == nullptr || connection == nullptr) {
+    if (bar_ == nullptr || connection == nullptr || !bar_->testAttribute(Qt::WA_WState_Created)) {
         return;
     }
     x11::SetKeepAbove(connection, static_cast<xcb_window_t>(bar_->winId()), keepAbove_);
@@ -47,8 +50,14 @@ bool QtWindowOps::IsBarForeground() {
     if (connection == nullptr) {
         return bar_->isActiveWindow();
     }
+    // A window manager that keeps no active window (an XWayland one whose Wayland
+    // seat has no keyboard) leaves the X input focus to tell.
     const auto window = static_cast<xcb_window_t>(bar_->winId());
-    return x11::ActiveWindow(connection, window) == window;
+    const xcb_window_t active = x11::ActiveWindow(connection, window);
+    if (active != XCB_WINDOW_NONE) {
+        return active == window;
+    }
+    return x11::InputFocus(connection) == window;
 }
 
 void QtWindowOps::BringBarToForeground() {

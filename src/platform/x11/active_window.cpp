@@ -26,6 +26,13 @@ xcb_window_t ActiveWindow(xcb_connection_t* connection, xcb_window_t anyWindow) 
     return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
 }
 
+xcb_window_t InputFocus(xcb_connection_t* connection) {
+    const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&std::free)> reply(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr),
+        &std::free);
+    return reply ? reply->focus : static_cast<xcb_window_t>(XCB_WINDOW_NONE);
+}
+
 void RequestActivation(xcb_connection_t* connection, xcb_window_t window) {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
