@@ -12,6 +12,10 @@ bool IsSet(const char* name) {
 
 }  // namespace
 
+bool InWaylandSession() {
+    return IsSet("WAYLAND_DISPLAY");
+}
+
 bool ChooseDisplay(std::string& problem) {
     if (IsSet("QT_QPA_PLATFORM")) {
         return true;

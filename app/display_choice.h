@@ -9,4 +9,7 @@ namespace zelvo {
 // chose a platform. False, with `problem` said, when there is no X server to use.
 bool ChooseDisplay(std::string& problem);
 
+// Whether the desktop session is a Wayland one (its windows run through XWayland).
+bool InWaylandSession();
+
 }  // namespace zelvo

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <memory>
 
 #include "app/command_line.h"
 #include "app/display_choice.h"
@@ -10,6 +11,7 @@
 #include "control/hotkey2.h"
 #include "control/window_set.h"
 #include "platform/eval/expression_evaluator.h"
+#include "platform/portal/portal_hot_key.h"
 #include "platform/posix/posix_autostart.h"
 #include "platform/posix/posix_folders.h"
 #include "platform/posix/posix_paths.h"
@@ -109,7 +111,18 @@ int main(int argc, char* argv[]) {
     PosixFolders folders;
     QtWindowOps windowOps;
     PosixTextFiles textFiles;
-    x11::X11HotKey hotKey(X11Connection());
+    // In a Wayland session an X11 grab sees only X11 windows: the desktop portal's
+    // shortcuts reach everywhere where it has them.
+    std::function<void(std::int32_t, std::int32_t)> hotKeyPressed;
+    const auto pressed = [&hotKeyPressed](std::int32_t id, std::int32_t lParam) {
+        hotKeyPressed(id, lParam);
+    };
+    x11::X11HotKey x11HotKey(X11Connection(), !InWaylandSession());
+    std::unique_ptr<PortalHotKey> portalHotKey;
+    if (InWaylandSession() && PortalHotKey::Available()) {
+        portalHotKey = std::make_unique<PortalHotKey>(pressed);
+    }
+    GlobalHotKey& hotKey = portalHotKey ? static_cast<GlobalHotKey&>(*portalHotKey) : x11HotKey;
     std::function<void(int)> trayEvent;
     QtTrayIcon trayIcon([&trayEvent](int code) { trayEvent(code); });
     QtShell shell;
@@ -137,9 +150,10 @@ int main(int argc, char* argv[]) {
                                           0);
         });
     };
-    HotKeyEvents hotKeyEvents(hotKey, [&](std::int32_t id, std::int32_t lParam) {
+    hotKeyPressed = [&](std::int32_t id, std::int32_t lParam) {
         handle([&] { windows.dialog.ReceiveMessage(hotkey2::WM_HOTKEY, id, lParam); });
-    });
+    };
+    HotKeyEvents hotKeyEvents(x11HotKey, pressed);
     app.installNativeEventFilter(&hotKeyEvents);
     // A session ending or a termination signal ends the program as 終了 does.
     const auto endProgram = [&] { handle([&] { windows.dialog.EndProgram(); }); };

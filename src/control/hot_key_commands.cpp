@@ -38,8 +38,13 @@ void Form2::cmdSet_Click() {
     hotkey1::ControlValueToHotKey(value, hotKeyRecord);
     const bool registered = RegisterStoredHotKey();
     hotkey1::SetHotKeyControlValue(hotKeyControl, value);
-    if (!registered && hotkey1::KeyCode(hotKeyRecord.sChar) != 0) {
+    if (hotkey1::KeyCode(hotKeyRecord.sChar) == 0) {
+        return;
+    }
+    if (!registered) {
         platform_.toolkit.MessageBox(notice::kHotKeyNotRegistered, MessageIcon::None);
+    } else if (!platform_.globalHotKey.ReachesEveryWindow()) {
+        platform_.toolkit.MessageBox(notice::kHotKeyNeedsDesktopShortcut, MessageIcon::None);
     }
 }
 

@@ -19,6 +19,10 @@ inline constexpr std::string_view kAutostartNotChanged =
 // Followed by the path of the HTML help.
 inline constexpr std::string_view kHelpNotOpened =
     "ヘルプを開けませんでした。\r\nブラウザーで次のファイルを開いてください。\r\n";
+// A desktop that keeps global keys to itself and offers no portal for them.
+inline constexpr std::string_view kHotKeyNeedsDesktopShortcut =
+    "このデスクトップでは、ほかのソフトを使っている間はホットキーが届きません。\r\n"
+    "デスクトップのキーボード設定で、ショートカットに「zelvo --toggle」を割り当ててください。";
 inline constexpr std::string_view kHotKeyNotRegistered =
     "ホットキーを登録できませんでした。\r\n他のソフトが同じキーを使用している可能性があります。";
 

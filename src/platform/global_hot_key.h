@@ -18,6 +18,9 @@ class GlobalHotKey {
     // when the combination cannot be had (no key, or another program holds it).
     virtual bool RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) = 0;
     virtual void UnregisterHotKey(std::int32_t id) = 0;
+    // False where a registered key reaches Zelvo only while one of its own windows
+    // has the focus (an X11 grab in a Wayland session).
+    virtual bool ReachesEveryWindow() const = 0;
 };
 
 }  // namespace zelvo

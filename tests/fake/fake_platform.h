@@ -163,10 +163,12 @@ class FakeGlobalHotKey : public GlobalHotKey {
         return true;
     }
     void UnregisterHotKey(std::int32_t id) override { registered.erase(id); }
+    bool ReachesEveryWindow() const override { return reachesEveryWindow; }
 
     AtomTable atoms;
     std::map<std::int32_t, Combination> registered;
     std::set<Combination> heldElsewhere;
+    bool reachesEveryWindow = true;
     int registrations = 0;
     CallLog* log = nullptr;
 };

@@ -33,7 +33,8 @@ std::uint16_t ModifierMask(int modifiers) {
 
 }  // namespace
 
-X11HotKey::X11HotKey(xcb_connection_t* connection) : connection_(connection) {
+X11HotKey::X11HotKey(xcb_connection_t* connection, bool reachesEveryWindow)
+    : connection_(connection), reachesEveryWindow_(reachesEveryWindow) {
     if (connection_ != nullptr) {
         root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     }

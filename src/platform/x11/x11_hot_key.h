@@ -19,7 +19,8 @@ namespace zelvo::x11 {
 // registration. Without a connection (no X display) registrations fail.
 class X11HotKey final : public GlobalHotKey {
   public:
-    explicit X11HotKey(xcb_connection_t* connection);
+    // `reachesEveryWindow`: false under XWayland, whose grabs see only X11 windows.
+    explicit X11HotKey(xcb_connection_t* connection, bool reachesEveryWindow = true);
     ~X11HotKey() override;
     X11HotKey(const X11HotKey&) = delete;
     X11HotKey& operator=(const X11HotKey&) = delete;
@@ -28,6 +29,7 @@ class X11HotKey final : public GlobalHotKey {
     void GlobalDeleteAtom(std::uint16_t atom) override;
     bool RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) override;
     void UnregisterHotKey(std::int32_t id) override;
+    bool ReachesEveryWindow() const override { return reachesEveryWindow_; }
 
     struct Press {
         std::int32_t id;
@@ -50,6 +52,7 @@ class X11HotKey final : public GlobalHotKey {
     void Ungrab(const Grab& grab) const;
 
     xcb_connection_t* connection_;
+    bool reachesEveryWindow_;
     xcb_window_t root_ = XCB_WINDOW_NONE;
     AtomTable atoms_;
     std::map<std::int32_t, Grab> grabs_;
