@@ -150,8 +150,6 @@ void BarView::RenderVisibility() {
         if (!inTray_ || inTray_()) {
             hide();
         } else if (!isMinimized()) {
-            awaitingMinimised_ = !everMapped_;
-            everMapped_ = true;
             showMinimized();
         }
         return;
@@ -164,7 +162,6 @@ void BarView::RenderVisibility() {
     if (beforeShow_) {
         beforeShow_();
     }
-    everMapped_ = true;
     if (isMinimized()) {
         showNormal();
     } else {
@@ -182,18 +179,12 @@ void BarView::changeEvent(QEvent* event) {
     if (!stateOrFocus || rendering_ || bar_.Visible || !isVisible()) {
         return;
     }
-    // The toolkit hears of states late and out of order (a window that starts
-    // minimised may be mapped normally for a moment, the pop-up menu closing hands the
-    // focus back to a bar being minimised): the X server says what is so, and a bar
-    // that started minimised counts as brought back only once it was seen minimised.
+    // The toolkit hears of states late and out of order (the pop-up menu closing
+    // hands the focus back to a bar being minimised): the X server says what is so.
     xcb_connection_t* connection = X11Connection();
     const bool shown = connection != nullptr ? x11::IsShownByWindowManager(
                                                    connection, static_cast<xcb_window_t>(winId()))
                                              : isActiveWindow();
-    if (awaitingMinimised_) {
-        awaitingMinimised_ = shown;
-        return;
-    }
     if (shown && !isMinimized()) {
         bar_.Visible = true;
         changed_();

@@ -76,9 +76,6 @@ class BarView : public QWidget {
     // when the places it reports may still be its way there.
     std::optional<QRect> asked_;
     QDeadlineTimer settling_;
-    // From asking to start the bar minimised until it was seen minimised.
-    bool awaitingMinimised_ = false;
-    bool everMapped_ = false;
     Handle pressed_ = Handle::None;
     int pressedSeparator_ = 0;
 

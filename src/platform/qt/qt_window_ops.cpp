@@ -13,8 +13,10 @@ void QtWindowOps::SetBarKeepAbove(bool above) {
     Apply();
 }
 
+// By now the bar has its place, so its window may be made.
 void QtWindowOps::BeforeBarShown() {
-    if (keepAbove_) {
+    if (keepAbove_ && bar_ != nullptr) {
+        bar_->winId();
         Apply();
     }
 }
