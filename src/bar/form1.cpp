@@ -18,7 +18,8 @@ constexpr float kUnitBoxHeight = 270;
 
 }  // namespace
 
-form1::form1(Platform& platform, Form2& dialog) : platform_(platform), dialog_(dialog) {
+form1::form1(Platform& platform, Form2& dialog)
+    : conversion(platform.evaluator, platform.toolkit), platform_(platform), dialog_(dialog) {
     topimg = {0, 0, kPictureWidth, kStripHeight};
     for (int i = 0; i < kUnitBoxCount; ++i) {
         TextBox& box = text1.at(i);

@@ -9,6 +9,7 @@
 #include "controls/image_list.h"
 #include "controls/shape.h"
 #include "controls/text_box.h"
+#include "conversion/unit_conversion.h"
 #include "conversion/unit_table.h"
 #include "platform/menu.h"
 #include "platform/platform.h"
@@ -57,15 +58,10 @@ class form1 {
     // The pictures of the current skin, slots 1 to 10 in the order of kSkinRoles.
     ImageList<10> ImageList1;
 
-    // Work fields, below the strip and never seen. text2(1) to text2(6) hold the
-    // unrounded result of each unit (index 0 is unused); text11 the last expression
-    // to millimetres; Text3 the last length in millimetres; EnteredText the text
-    // Enter was pressed on; Text4 reports the code of each key typed into it.
+    // Below the strip and never seen: the conversion and its work fields, and Text4,
+    // which reports the code of each key typed into it.
     Frame Frame5;
-    std::array<std::string, kUnitBoxCount> text2;
-    std::string text11;
-    std::string Text3;
-    std::string EnteredText;
+    UnitConversion conversion;
     TextBox Text4;
 
     // The pop-up menu of the title picture.
@@ -129,7 +125,6 @@ class form1 {
 
     void SelectAllText(int index);
     void ClearOtherBoxes(int index);
-    void ShowEvaluationError(int errorNumber);
 
     Platform& platform_;
     Form2& dialog_;

@@ -56,7 +56,7 @@ class SettingsViewTest : public QObject {
     }
 
     void arrowsChangeTheDecimalsAndReRoundTheBar() {
-        windows_->bar.text2[1] = "25.4";
+        windows_->bar.conversion.text2[1] = "25.4";
         QTest::mouseClick(view_->decimalsArrows()->upButton(), Qt::LeftButton);
         QCOMPARE(dialog().UpDown1.Value, 3);
         QCOMPARE(view_->decimalsSample()->text(), QString("0.000"));

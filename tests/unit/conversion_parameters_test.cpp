@@ -64,7 +64,7 @@ TEST_F(ConversionParametersTest, DensityBoxTakesDigitsPointsBackspaceAndEnter) {
 
 TEST_F(ConversionParametersTest, ArrowsReRoundTheBarWithoutConverting) {
     typist.Convert(1, "25.4");
-    bar.Text3 = "untouched";
+    bar.conversion.Text3 = "untouched";
 
     dialog.UpDown1.StepDown();
     dialog.UpDown1.StepDown();
@@ -72,7 +72,7 @@ TEST_F(ConversionParametersTest, ArrowsReRoundTheBarWithoutConverting) {
     EXPECT_EQ(dialog.Label5.Caption, "0.");
     EXPECT_EQ(bar.text1[1].Text, "25.");
     EXPECT_EQ(bar.text1[2].Text, "102.");
-    EXPECT_EQ(bar.Text3, "untouched");
+    EXPECT_EQ(bar.conversion.Text3, "untouched");
 
     dialog.UpDown1.Value = 9;
     dialog.UpDown1.StepUp();
@@ -82,7 +82,7 @@ TEST_F(ConversionParametersTest, ArrowsReRoundTheBarWithoutConverting) {
 }
 
 TEST_F(ConversionParametersTest, SampleShowsTheDecimalsWithoutTouchingTheBar) {
-    bar.text2[1] = "25.4";
+    bar.conversion.text2[1] = "25.4";
     dialog.FormatDecimalsSample();
     EXPECT_EQ(dialog.Label5.Caption, "0.00");
     EXPECT_EQ(bar.text1[1].Text, "");

@@ -25,7 +25,7 @@ class ConvertUnitsTest : public ::testing::Test {
     Texts RawResults() const {
         Texts texts;
         for (int i = 1; i <= 6; ++i) {
-            texts.at(i - 1) = bar.text2.at(i);
+            texts.at(i - 1) = bar.conversion.text2.at(i);
         }
         return texts;
     }
@@ -49,8 +49,8 @@ class ConvertUnitsTest : public ::testing::Test {
 TEST_F(ConvertUnitsTest, OneInchOfMillimetresAt96Ppi) {
     typist.Convert(1, "25.4");
 
-    EXPECT_EQ(bar.text11, "25.4*1");
-    EXPECT_EQ(bar.Text3, "25.4");
+    EXPECT_EQ(bar.conversion.text11, "25.4*1");
+    EXPECT_EQ(bar.conversion.Text3, "25.4");
     EXPECT_EQ(RawResults(), (Texts{"25.4", "101.6", "72.01662", "1.00076", "96", "1440.18"}));
     EXPECT_EQ(UnitBoxes(), (Texts{"25.40", "101.60", "72.02", "1.00", "96.00", "1440.18"}));
     EXPECT_TRUE(fake.toolkit.messages.empty());
@@ -59,8 +59,8 @@ TEST_F(ConvertUnitsTest, OneInchOfMillimetresAt96Ppi) {
 TEST_F(ConvertUnitsTest, ExpressionWithUnitLetters) {
     typist.Convert(0, "10+5q");
 
-    EXPECT_EQ(bar.text11, "(10)+(5*0.25)");
-    EXPECT_EQ(bar.Text3, "11.25");
+    EXPECT_EQ(bar.conversion.text11, "(10)+(5*0.25)");
+    EXPECT_EQ(bar.conversion.Text3, "11.25");
     EXPECT_EQ(UnitBoxes(), (Texts{"11.25", "45.00", "31.90", "0.44", "42.52", "637.88"}));
     EXPECT_EQ(bar.text1[0].Text, "10+5q");
 }
@@ -68,27 +68,27 @@ TEST_F(ConvertUnitsTest, ExpressionWithUnitLetters) {
 TEST_F(ConvertUnitsTest, QuarterMillimetresFromTheOverview) {
     typist.Convert(2, "12");
 
-    EXPECT_EQ(bar.text11, "12*0.25");
-    EXPECT_EQ(bar.Text3, "3");
-    EXPECT_EQ(bar.text2[2], "12");
+    EXPECT_EQ(bar.conversion.text11, "12*0.25");
+    EXPECT_EQ(bar.conversion.Text3, "3");
+    EXPECT_EQ(bar.conversion.text2[2], "12");
     EXPECT_EQ(UnitBoxes(), (Texts{"3.00", "12.00", "8.51", "0.12", "11.34", "170.10"}));
 }
 
 TEST_F(ConvertUnitsTest, ExpressionBuilding) {
     typist.Convert(0, "2*(3+4)");
-    EXPECT_EQ(bar.text11, "(2)*((3)+(4))");
-    EXPECT_EQ(bar.Text3, "14");
+    EXPECT_EQ(bar.conversion.text11, "(2)*((3)+(4))");
+    EXPECT_EQ(bar.conversion.Text3, "14");
 
     typist.Convert(0, "1i");
-    EXPECT_EQ(bar.text11, "(1*25.4)");
+    EXPECT_EQ(bar.conversion.text11, "(1*25.4)");
     typist.Convert(0, "1I");
-    EXPECT_EQ(bar.text11, "(1*25.4)");
+    EXPECT_EQ(bar.conversion.text11, "(1*25.4)");
 
     typist.Convert(0, "1E5");  // E is the pixel letter, not an exponent
-    EXPECT_EQ(bar.text11, "(1*25.4/965)");
+    EXPECT_EQ(bar.conversion.text11, "(1*25.4/965)");
 
     typist.Convert(0, "2m+3p-1t/2");
-    EXPECT_EQ(bar.text11, "(2*1)+(3*0.3527)-(1*0.0176)/(2)");
+    EXPECT_EQ(bar.conversion.text11, "(2*1)+(3*0.3527)-(1*0.0176)/(2)");
     EXPECT_TRUE(fake.toolkit.messages.empty());
 }
 
@@ -106,9 +106,9 @@ TEST_F(ConvertUnitsTest, EnterWithoutTypingUsesTheLastNonEmptyBox) {
     typist.Click(3);
     typist.Enter();
 
-    EXPECT_EQ(bar.text11, "1440.18*0.0176");
-    EXPECT_EQ(bar.EnteredText, "72.02");
-    EXPECT_EQ(bar.text2[3], "72.02");
+    EXPECT_EQ(bar.conversion.text11, "1440.18*0.0176");
+    EXPECT_EQ(bar.conversion.EnteredText, "72.02");
+    EXPECT_EQ(bar.conversion.text2[3], "72.02");
 }
 
 TEST_F(ConvertUnitsTest, PastedTextIsUsedUnchanged) {
@@ -117,8 +117,8 @@ TEST_F(ConvertUnitsTest, PastedTextIsUsedUnchanged) {
     typist.Key(22);
     typist.Enter();
 
-    EXPECT_EQ(bar.Text3, "1.5");
-    EXPECT_EQ(bar.text2[2], "1+2");
+    EXPECT_EQ(bar.conversion.Text3, "1.5");
+    EXPECT_EQ(bar.conversion.text2[2], "1+2");
     EXPECT_EQ(bar.text1[2].Text, "1+2");
     EXPECT_EQ(bar.text1[1].Text, "1.50");
 }
@@ -132,21 +132,21 @@ TEST_F(ConvertUnitsTest, EmptyInputShowsItsNoticeAndChangesNothing) {
     typist.Enter();
 
     ExpectOneNotice("数値を入力して下さい", MessageIcon::None);
-    EXPECT_EQ(bar.text2[1], "25.4");
+    EXPECT_EQ(bar.conversion.text2[1], "25.4");
     EXPECT_EQ(bar.text1[1].Text, before[0]);
 }
 
 TEST_F(ConvertUnitsTest, NoExpressionShowsTheInformationNotice) {
-    bar.EnteredText = "x";
+    bar.conversion.EnteredText = "x";
     bar.ConvertUnits(3);  // every box is empty
     ExpectOneNotice("数値が存在しません", MessageIcon::Information);
-    EXPECT_EQ(bar.text11, "");
+    EXPECT_EQ(bar.conversion.text11, "");
 }
 
 TEST_F(ConvertUnitsTest, MalformedExpressionShowsTheSyntaxNotice) {
     typist.Convert(0, "-5");  // becomes ()-(5)
     ExpectOneNotice("計算対象文字列に誤りがあります｡\r\n計算を実行できません。", MessageIcon::None);
-    EXPECT_EQ(bar.text11, "()-(5)");
+    EXPECT_EQ(bar.conversion.text11, "()-(5)");
 }
 
 TEST_F(ConvertUnitsTest, UncomputableExpressionShowsTheUnknownErrorNotice) {
@@ -156,8 +156,8 @@ TEST_F(ConvertUnitsTest, UncomputableExpressionShowsTheUnknownErrorNotice) {
 
 TEST_F(ConvertUnitsTest, NegativeMillimetresCarryIntoTheSecondEvaluations) {
     typist.Convert(0, "1-5");
-    EXPECT_EQ(bar.Text3, "-4");
-    EXPECT_EQ(bar.text2[2], "-16");
+    EXPECT_EQ(bar.conversion.Text3, "-4");
+    EXPECT_EQ(bar.conversion.text2[2], "-16");
     EXPECT_EQ(bar.text1[2].Text, "-16.00");
 }
 
@@ -167,8 +167,8 @@ TEST_F(ConvertUnitsTest, FailureKeepsWhatWasWrittenAndLeavesTheBoxes) {
     typist.Convert(2, "8");
 
     ExpectOneNotice(notice::kMalformedExpression, MessageIcon::None);
-    EXPECT_EQ(bar.text11, "8*0.25");
-    EXPECT_EQ(bar.Text3, "2");
+    EXPECT_EQ(bar.conversion.text11, "8*0.25");
+    EXPECT_EQ(bar.conversion.Text3, "2");
     EXPECT_EQ(RawResults(), (Texts{"2", "8", "5.6706", "0.0788", "", ""}));
     EXPECT_EQ(UnitBoxes(), (Texts{"", "8", "", "", "", ""}));
 }
@@ -176,12 +176,12 @@ TEST_F(ConvertUnitsTest, FailureKeepsWhatWasWrittenAndLeavesTheBoxes) {
 TEST_F(ConvertUnitsTest, CustomDensity) {
     ChooseCustomDensity("300");
     typist.Convert(5, "300");
-    EXPECT_EQ(bar.text11, "300*25.4/300");
+    EXPECT_EQ(bar.conversion.text11, "300*25.4/300");
     EXPECT_EQ(bar.text1[4].Text, "1.00");
 
     dialog.SetOption1(kDensity72, true);
     typist.Convert(4, "1");
-    EXPECT_EQ(bar.text2[5], "72");
+    EXPECT_EQ(bar.conversion.text2[5], "72");
 }
 
 TEST_F(ConvertUnitsTest, CustomDensityOfZeros) {
@@ -192,7 +192,7 @@ TEST_F(ConvertUnitsTest, CustomDensityOfZeros) {
     fake.toolkit.messages.clear();
     typist.Convert(1, "10");
     EXPECT_TRUE(fake.toolkit.messages.empty());
-    EXPECT_EQ(bar.text2[5], "0");
+    EXPECT_EQ(bar.conversion.text2[5], "0");
 }
 
 TEST_F(ConvertUnitsTest, CustomDensityWithTwoPointsFailsEveryConversion) {
@@ -206,10 +206,10 @@ TEST_F(ConvertUnitsTest, NoDensitySelected) {
     ASSERT_EQ(dialog.DensityIndex(), kDensityNone);
 
     typist.Convert(1, "7");
-    EXPECT_EQ(bar.text2[5], "7");  // the pixel box shows the millimetre value
+    EXPECT_EQ(bar.conversion.text2[5], "7");  // the pixel box shows the millimetre value
 
     typist.Convert(5, "7");
-    EXPECT_EQ(bar.text11, "7E");
+    EXPECT_EQ(bar.conversion.text11, "7E");
     ExpectOneNotice(notice::kMalformedExpression, MessageIcon::None);
 }
 
@@ -223,8 +223,8 @@ TEST_F(ConvertUnitsTest, DensityChangeWaitsForTheNextConversion) {
 
 TEST_F(ConvertUnitsTest, ExponentMillimetresConvert) {
     typist.Convert(1, ".000015");
-    EXPECT_EQ(bar.Text3, "1.5E-05");
-    EXPECT_EQ(bar.text2[2], "6E-05");
+    EXPECT_EQ(bar.conversion.Text3, "1.5E-05");
+    EXPECT_EQ(bar.conversion.text2[2], "6E-05");
     EXPECT_EQ(bar.text1[2].Text, "0.00");
 }
 

@@ -15,7 +15,7 @@ class UnitBoxKeysTest : public ::testing::Test {
     void FillAll() {
         for (int i = 0; i < kUnitBoxCount; ++i) {
             bar.text1.at(i).SetText("old" + std::to_string(i));
-            bar.text2.at(i) = "raw" + std::to_string(i);
+            bar.conversion.text2.at(i) = "raw" + std::to_string(i);
         }
     }
     int Press(int index, int key) {
@@ -47,7 +47,7 @@ TEST_F(UnitBoxKeysTest, KeysThatStartANewInputEmptyTheOtherUnitBoxes) {
         EXPECT_EQ(bar.text1[2].Text, "old2") << key;
         EXPECT_EQ(bar.text1[0].Text, "old0") << key;
         for (int i = 1; i <= 6; ++i) {
-            EXPECT_EQ(bar.text2.at(i), "") << key;
+            EXPECT_EQ(bar.conversion.text2.at(i), "") << key;
             if (i != 2) {
                 EXPECT_EQ(bar.text1.at(i).Text, "") << key;
             }
@@ -62,7 +62,7 @@ TEST_F(UnitBoxKeysTest, UnitBoxesRejectEverythingElseWithABeep) {
         FillAll();
         EXPECT_EQ(Press(4, key), 0) << key;
         EXPECT_EQ(bar.text1[1].Text, "old1") << key;
-        EXPECT_EQ(bar.text2[1], "raw1") << key;
+        EXPECT_EQ(bar.conversion.text2[1], "raw1") << key;
     }
     EXPECT_EQ(fake.toolkit.beeps, 11);
 }
@@ -74,7 +74,7 @@ TEST_F(UnitBoxKeysTest, ExpressionBoxAlsoTakesOperatorsAndUnitLetters) {
         EXPECT_EQ(bar.text1[0].Text, "old0");
         for (int i = 1; i <= 6; ++i) {
             EXPECT_EQ(bar.text1.at(i).Text, "") << key;
-            EXPECT_EQ(bar.text2.at(i), "") << key;
+            EXPECT_EQ(bar.conversion.text2.at(i), "") << key;
         }
     }
     for (const int key : std::initializer_list<int>{',', 'a', 'x', 'Z', ' ', '^', 27}) {
@@ -89,7 +89,7 @@ TEST_F(UnitBoxKeysTest, CtrlASelectsAndCtrlCEmptiesNothing) {
     EXPECT_EQ(bar.text1[6].SelLength, 4);
     EXPECT_EQ(Press(6, 3), 3);
     EXPECT_EQ(bar.text1[1].Text, "old1");
-    EXPECT_EQ(bar.text2[1], "raw1");
+    EXPECT_EQ(bar.conversion.text2[1], "raw1");
     EXPECT_EQ(fake.toolkit.beeps, 0);
 }
 
@@ -109,7 +109,7 @@ TEST_F(UnitBoxKeysTest, EnterSetsTheEnteredTextBeforeConvertingAndIsLetThrough) 
     typist.Click(1);
     typist.Type("3");
     EXPECT_EQ(Press(1, 13), 13);
-    EXPECT_EQ(bar.EnteredText, "3");
+    EXPECT_EQ(bar.conversion.EnteredText, "3");
     EXPECT_EQ(bar.text1[2].Text, "12.00");
 }
 

@@ -53,8 +53,8 @@ void form1::SelectAllText(int index) {
 }
 
 void form1::ClearOtherBoxes(int index) {
+    conversion.ClearResults();
     for (int i = 1; i < kUnitBoxCount; ++i) {
-        text2.at(i).clear();
         if (i != index) {
             text1.at(i).SetText({});
         }
@@ -75,7 +75,7 @@ void form1::text1_KeyPress(int index, int& keyAscii) {
                (index == kExpressionBox && IsExpressionCharacter(keyAscii))) {
         ClearOtherBoxes(index);
     } else if (keyAscii == kEnter) {
-        EnteredText = text1.at(index).Text;
+        conversion.EnteredText = text1.at(index).Text;
         ConvertUnits(index);
     } else {
         platform_.toolkit.Beep();

@@ -1,6 +1,6 @@
+#include "bar/bar_conversion.h"
 #include "control/form2.h"
 #include "conversion/decimal_format.h"
-#include "conversion/format_results.h"
 #include "conversion/unit_table.h"
 
 namespace zelvo {
