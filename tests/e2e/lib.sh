@@ -81,6 +81,7 @@ tray_icon() {
 }
 
 click_tray_icon() {
+    e2e_wait "the tray icon" '[ -n "$(tray_icon)" ]'
     xdotool mousemove --window "$(tray_icon)" 11 11 click "$1"
     sleep 0.4
 }
