@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Zelvo and runs every test: the release build first, then the unit
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds Zelvo and runs every test: the release build first, then the whole
+# program again under AddressSanitizer and UndefinedBehaviorSanitizer, with the
+# unit, view and end-to-end tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,5 +12,5 @@ cmake --build --preset release
 ctest --preset release
 
 cmake --preset asan
-cmake --build --preset asan --target zelvo_unit_tests
+cmake --build --preset asan
 ctest --preset asan

@@ -20,6 +20,14 @@ e2e_cleanup() {
     [ -n "$e2e_work" ] && rm -rf "$e2e_work"
 }
 
+# A sanitizer build of the program writes what it finds into the work folder, and
+# e2e_finish fails the test on it.
+e2e_collect_sanitizer_reports() {
+    case "${ASAN_OPTIONS:-}" in *"log_path=$e2e_work/"*) return ;; esac
+    export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}log_path=$e2e_work/sanitizer"
+    export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}log_path=$e2e_work/sanitizer"
+}
+
 # Starts Xvfb on a free display and openbox on it, in the work folder (a fresh one
 # unless the test made it).
 e2e_start_display() {
@@ -43,6 +51,7 @@ e2e_start_display() {
     # A session of its own: the running Zelvo of this test is the only one it finds.
     export XDG_RUNTIME_DIR="$e2e_work/runtime"
     mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+    e2e_collect_sanitizer_reports
     local config=()
     if [ "${E2E_NO_FOCUS_NEW:-}" = yes ]; then
         # A window manager that keeps the focus where it is when a window appears:
@@ -89,14 +98,14 @@ click_tray_icon() {
 wmctrl_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # Polls a condition (shell text, evaluated afresh each time) until it holds, for up
-# to ten seconds.
+# to twenty seconds (a loaded machine, a sanitizer build).
 # Conditions may end a pipeline with grep -q, which closes it early: pipefail is
 # off while they run.
 e2e_wait() {
     local what=$1 condition=$2
-    local tries
+    local deadline=$((SECONDS + 20))
     set +o pipefail
-    for tries in $(seq 100); do
+    while [ "$SECONDS" -lt "$deadline" ]; do
         if eval "$condition"; then
             set -o pipefail
             return 0
@@ -170,6 +179,13 @@ check() {
 }
 
 e2e_finish() {
+    local report
+    for report in "$e2e_work"/sanitizer.*; do
+        [ -e "$report" ] || continue
+        e2e_failures=$((e2e_failures + 1))
+        echo "FAIL: a sanitizer found something:"
+        cat "$report"
+    done
     echo "$e2e_passes passed, $e2e_failures failed"
     [ "$e2e_failures" -eq 0 ]
 }

@@ -10,6 +10,7 @@ trap e2e_cleanup EXIT
 mkdir -m 0700 "$work/runtime"
 mkdir "$work/program"
 export XDG_RUNTIME_DIR="$work/runtime"
+e2e_collect_sanitizer_reports
 cp "$1" "$work/program/zelvo"
 cp -r "$2" "$work/program/skin"
 touch "$work/program/portable"
