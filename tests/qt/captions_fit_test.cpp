@@ -138,7 +138,7 @@ class CaptionsFitTest : public QObject {
             windows.dialog.Label5.Caption = sample.toStdString();
         }
         SettingsView view(windows.dialog, fake.toolkit, [] {});
-        view.Render();
+        view.EnsureBuilt();
         const QStringList cut = CutTexts(view);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }

@@ -19,29 +19,34 @@ QFrame* SeparatorLine(QWidget* parent, int y) {
 
 }  // namespace
 
-AboutView::AboutView(frmAbout& about)
-    : about_(about),
-      title_(new QLabel(this)),
-      version_(new QLabel(this)),
-      description_(new QLabel(this)),
-      disclaimer_(new QLabel(this)),
-      ok_(new QPushButton(this)),
-      sysInfo_(new QPushButton(this)) {
+AboutView::AboutView(frmAbout& about) : about_(about) {
     setFont(PGothicFont(9, false));
     setFixedSize(376, 200);
+}
+
+void AboutView::EnsureBuilt() {
+    if (ok_ != nullptr) {
+        return;
+    }
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/builtin/zelvo.png")).pixmap(32, 32));
     icon->setGeometry(16, 16, 32, 32);
+    title_ = new QLabel(this);
     title_->setGeometry(64, 16, 296, 24);
     title_->setFont(PGothicFont(14, true));
+    version_ = new QLabel(this);
     version_->setGeometry(64, 44, 296, 18);
+    description_ = new QLabel(this);
     description_->setGeometry(64, 68, 296, 36);
     description_->setWordWrap(true);
     SeparatorLine(this, 112);
+    disclaimer_ = new QLabel(this);
     disclaimer_->setGeometry(16, 122, 230, 64);
     disclaimer_->setWordWrap(true);
+    ok_ = new QPushButton(this);
     ok_->setGeometry(262, 124, 98, 26);
     ok_->setDefault(true);
+    sysInfo_ = new QPushButton(this);
     sysInfo_->setGeometry(262, 158, 98, 26);
     connect(ok_, &QPushButton::clicked, this, [this] {
         SafeCall([&] { about_.cmdOK_Click(); });
@@ -51,7 +56,16 @@ AboutView::AboutView(frmAbout& about)
             [this] { SafeCall([&] { about_.cmdSysInfo_Click(); }); });
 }
 
+// However the box comes to be shown, its widgets are there first.
+void AboutView::setVisible(bool visible) {
+    if (visible) {
+        EnsureBuilt();
+    }
+    QDialog::setVisible(visible);
+}
+
 void AboutView::Render() {
+    EnsureBuilt();
     setWindowTitle(QString::fromStdString(about_.Caption));
     title_->setText(QString::fromStdString(about_.lblTitle.Caption));
     version_->setText(QString::fromStdString(about_.lblVersion.Caption));

@@ -38,11 +38,33 @@ SettingsView::SettingsView(Form2& dialog, const Toolkit& toolkit, std::function<
     setWindowTitle(Text(dialog_.Caption));
     const float tpp = toolkit_.TwipsPerPixelX();
     setFixedSize(TwipsToPixels(dialog_.Width, tpp), TwipsToPixels(dialog_.Height, tpp));
+}
+
+void SettingsView::Build() {
+    built_ = true;
     BuildDensityFrame();
     BuildDecimalsFrame();
     BuildBarFrame();
     BuildHotKeyFrame();
     BuildSkinFrame();
+}
+
+void SettingsView::EnsureBuilt() {
+    if (built_) {
+        return;
+    }
+    Build();
+    rendering_ = true;
+    RenderControls();
+    rendering_ = false;
+}
+
+// However the dialog comes to be shown, its widgets are there first.
+void SettingsView::setVisible(bool visible) {
+    if (visible) {
+        EnsureBuilt();
+    }
+    QWidget::setVisible(visible);
 }
 
 template <typename Control>
@@ -181,7 +203,19 @@ void SettingsView::BuildSkinFrame() {
 }
 
 void SettingsView::Render() {
+    if (!built_) {
+        if (!dialog_.Visible) {
+            return;
+        }
+        Build();
+    }
     rendering_ = true;
+    RenderControls();
+    setVisible(dialog_.Visible);
+    rendering_ = false;
+}
+
+void SettingsView::RenderControls() {
     const float tpp = toolkit_.TwipsPerPixelX();
     for (std::size_t i = 0; i < options_.size(); ++i) {
         options_.at(i)->setChecked(dialog_.Option1.at(i).Value);
@@ -214,8 +248,6 @@ void SettingsView::Render() {
         previews_.at(i)->Render(dialog_.Image1.at(i), tpp);
     }
     RenderHotKey();
-    setVisible(dialog_.Visible);
-    rendering_ = false;
 }
 
 // The capture control exists once the start-up has made it inside picHotKey.

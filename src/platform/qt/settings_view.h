@@ -23,28 +23,46 @@ namespace zelvo {
 class SettingsView : public QWidget {
     Q_OBJECT
   public:
-    // `changed` is called after every event this view passed to the model.
+    // `changed` is called after every event this view passed to the model. The dialog's
+    // widgets are made when it is first shown, or when one of them is asked for.
     SettingsView(Form2& dialog, const Toolkit& toolkit, std::function<void()> changed);
 
+    // Brings the widgets up to date with the model; nothing while the dialog has never been
+    // shown.
     void Render();
+    // Makes the widgets now, up to date with the model, if they are not there yet.
+    void EnsureBuilt();
+    bool built() const { return built_; }
+    void setVisible(bool visible) override;
 
-    QRadioButton* densityOption(int index) const {
+    QRadioButton* densityOption(int index) {
+        EnsureBuilt();
         return options_.at(static_cast<std::size_t>(index));
     }
-    FilteredLineEdit* densityBox() const { return text5_; }
-    UpDownArrows* decimalsArrows() const { return upDown_; }
-    QLabel* decimalsSample() const { return label5_; }
-    QComboBox* skinList() const { return combo1_; }
-    QPushButton* previewButton() const { return command1_; }
-    QPushButton* applyButton() const { return command2_; }
-    PictureLabel* preview(int index) const { return previews_.at(static_cast<std::size_t>(index)); }
-    HotKeyEdit* hotKeyEdit() const { return hotKeyEdit_; }
-    QPushButton* setHotKeyButton() const { return cmdSet_; }
+    FilteredLineEdit* densityBox() { return Built(text5_); }
+    UpDownArrows* decimalsArrows() { return Built(upDown_); }
+    QLabel* decimalsSample() { return Built(label5_); }
+    QComboBox* skinList() { return Built(combo1_); }
+    QPushButton* previewButton() { return Built(command1_); }
+    QPushButton* applyButton() { return Built(command2_); }
+    PictureLabel* preview(int index) {
+        EnsureBuilt();
+        return previews_.at(static_cast<std::size_t>(index));
+    }
+    HotKeyEdit* hotKeyEdit() { return Built(hotKeyEdit_); }
+    QPushButton* setHotKeyButton() { return Built(cmdSet_); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    template <typename Widget>
+    Widget* Built(Widget* const& widget) {
+        EnsureBuilt();
+        return widget;
+    }
+    void Build();
+    void RenderControls();
     void BuildDensityFrame();
     void BuildDecimalsFrame();
     void BuildBarFrame();
@@ -60,6 +78,7 @@ class SettingsView : public QWidget {
     const Toolkit& toolkit_;
     std::function<void()> changed_;
     bool rendering_ = false;
+    bool built_ = false;
 
     std::array<QRadioButton*, 3> options_{};
     FilteredLineEdit* text5_ = nullptr;
