@@ -41,6 +41,22 @@ class QtToolkitTest : public QObject {
         QCOMPARE(picture->origin, path.string());
     }
 
+    void anUnchangedFileIsNotReadAgain() {
+        fake::ProgramFolder folder;
+        const auto path = folder.SkinFolder("x") / "a.gif";
+        fake::WriteGif(path, 30, 33);
+        QtToolkit toolkit;
+        const PictureRef first = toolkit.LoadPicture(path.string());
+        QVERIFY(first != nullptr);
+        QCOMPARE(toolkit.LoadPicture(path.string()).get(), first.get());
+
+        fake::WriteGif(path, 40, 33);
+        const PictureRef changed = toolkit.LoadPicture(path.string());
+        QVERIFY(changed != nullptr);
+        QVERIFY(changed.get() != first.get());
+        QCOMPARE(PixmapOf(changed).size(), QSize(40, 33));
+    }
+
     void refusesMissingBrokenAndAbsurdFiles() {
         fake::ProgramFolder folder;
         QtToolkit toolkit;

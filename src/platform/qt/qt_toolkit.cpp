@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMenu>
 #include <QMessageBox>
@@ -92,6 +93,20 @@ void QtToolkit::Quit() {
 }
 
 PictureRef QtToolkit::LoadPicture(const std::string& path) {
+    const QFileInfo file(QString::fromStdString(path));
+    const QDateTime modified = file.lastModified();
+    const qint64 bytes = file.size();
+    LoadedFile& loaded = loaded_[path];
+    if (PictureRef picture = loaded.picture.lock();
+        picture && loaded.modified == modified && loaded.bytes == bytes) {
+        return picture;
+    }
+    PictureRef picture = ReadPicture(path);
+    loaded = {modified, bytes, picture};
+    return picture;
+}
+
+PictureRef QtToolkit::ReadPicture(const std::string& path) const {
     QImageReader reader(QString::fromStdString(path));
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QDateTime>
 #include <array>
 #include <functional>
+#include <map>
+#include <memory>
+#include <string>
 
 #include "platform/toolkit.h"
 
@@ -33,9 +37,21 @@ class QtToolkit final : public Toolkit {
     PictureRef BuiltinPicture(int slot) override;
 
   private:
+    // A picture file as it was when it was loaded, and the picture while someone holds it.
+    struct LoadedFile {
+        QDateTime modified;
+        qint64 bytes = 0;
+        std::weak_ptr<const Picture> picture;
+    };
+
+    PictureRef ReadPicture(const std::string& path) const;
+
     std::function<void()> beforeModal_;
     std::function<void()> showAbout_;
     std::array<PictureRef, 10> builtin_;
+    // A skin's pictures serve the bar and the dialog's preview alike, and applying a skin
+    // loads each of them more than once: a file unchanged since it was read is not read again.
+    std::map<std::string, LoadedFile> loaded_;
 };
 
 }  // namespace zelvo
