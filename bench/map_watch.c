@@ -126,22 +126,22 @@ static struct pending* find_pending(struct watch* w, xcb_window_t window) {
     return NULL;
 }
 
-// A top-level window was made: its mapping and its property changes are selected, at once.
-static void on_create(struct watch* w, xcb_window_t window) {
+// Selects a top-level window's mapping and property changes, at once.
+static void select_changes(struct watch* w, xcb_window_t window) {
     uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(w->conn, window, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(w->conn);
 }
 
 // A top-level window was mapped (the root and the window itself may both say so). Its property
-// changes were selected when it was made, or are now, before its properties are read, so a
-// property set after the read still arrives as PropertyNotify.
+// changes are selected before its properties are read, so a property set after the read still
+// arrives as PropertyNotify.
 static bool on_map(struct watch* w, xcb_window_t window, struct pending* found) {
     double mapped_ms = ms_since(&w->start);
     if (find_pending(w, window)) {
         return false;
     }
-    on_create(w, window);
+    select_changes(w, window);
     if (is_wanted(w, window)) {
         *found = (struct pending){window, mapped_ms};
         return true;
@@ -150,6 +150,17 @@ static bool on_map(struct watch* w, xcb_window_t window, struct pending* found) 
         w->pending[w->pending_count++] = (struct pending){window, mapped_ms};
     }
     return false;
+}
+
+// A top-level window was made. A window manager may have mapped it before the selection was in
+// force: the window's state, read after the selection, tells.
+static bool on_create(struct watch* w, xcb_window_t window, struct pending* found) {
+    select_changes(w, window);
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(w->conn, xcb_get_window_attributes(w->conn, window), NULL);
+    bool mapped = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+    free(attributes);
+    return mapped && on_map(w, window, found);
 }
 
 static bool on_property(struct watch* w, const xcb_property_notify_event_t* ev,
@@ -179,9 +190,7 @@ static bool handle_events(struct watch* w, struct pending* found) {
         switch (ev->response_type & 0x7f) {
             case XCB_CREATE_NOTIFY: {
                 xcb_create_notify_event_t* create = (xcb_create_notify_event_t*)ev;
-                if (create->parent == w->root) {
-                    on_create(w, create->window);
-                }
+                done = create->parent == w->root && on_create(w, create->window, found);
                 break;
             }
             case XCB_MAP_NOTIFY: {
