@@ -59,6 +59,7 @@ unset QT_QPA_PLATFORM
 start_weston x11
 start_tray_host
 start_zelvo
+e2e_wait "the tray icon" '[ -n "$(tray_icon)" ]' || true
 e2e_wait "the bar in front" '[ "$(printf %d "$(xprop -root _NET_ACTIVE_WINDOW | awk '\''{ print $NF }'\'')")" = "$bar_window" ]' || true
 "$work/program/zelvo" --toggle
 e2e_wait "the bar hidden" '! bar_is_shown' || true
