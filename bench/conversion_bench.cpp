@@ -1,5 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
 
@@ -33,6 +37,35 @@ void BM_ConvertExpression(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertExpression);
 
+// About a megabyte of "1+1+...+1", as if pasted into the expression box.
+std::string PastedMegabyte() {
+    constexpr std::size_t kOnes = std::size_t{1} << 19;
+    std::string text(2 * kOnes - 1, '+');
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        text[i] = '1';
+    }
+    return text;
+}
+
+void BM_ConvertPastedMegabyte(benchmark::State& state) {
+    fake::FakePlatform fake;
+    WindowSet windows{fake.platform};
+    form1& bar = windows.bar;
+    const std::string pasted = PastedMegabyte();
+    for (auto _ : state) {
+        bar.text1[0].SetText(pasted);
+        int enter = 13;
+        bar.text1_KeyPress(0, enter);
+        benchmark::DoNotOptimize(bar.text1[6].Text.data());
+    }
+    if (bar.text1[1].Text.empty()) {
+        state.SkipWithError("the pasted expression was not converted");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(pasted.size()));
+}
+BENCHMARK(BM_ConvertPastedMegabyte)->Unit(benchmark::kMillisecond);
+
 void BM_Evaluate(benchmark::State& state) {
     ExpressionEvaluator evaluator;
     for (auto _ : state) {
@@ -40,6 +73,20 @@ void BM_Evaluate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Evaluate);
+
+// The evaluator alone on what the expression box makes of the pasted megabyte:
+// "(1)+(1)+...+(1)".
+void BM_EvaluatePastedMegabyte(benchmark::State& state) {
+    ExpressionEvaluator evaluator;
+    std::string expression;
+    for (const char c : PastedMegabyte()) {
+        expression += c == '1' ? "(1)" : "+";
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(evaluator.Eval(expression));
+    }
+}
+BENCHMARK(BM_EvaluatePastedMegabyte)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zelvo

@@ -1,13 +1,16 @@
 // map_watch: starts a program, times how long it takes until its first top-level window is
 // mapped, then reports how much memory the program holds once it has settled.
 //
-// Usage: map_watch [--name TITLE] -- command args...
+// Usage: map_watch [--name TITLE] [--wider-than PIXELS] -- command args...
 //
-// No window manager runs during the benchmark, so every top-level window is a child of the
-// root window, and SubstructureNotify on the root reports each one as it is mapped. A window is
-// the program's when its _NET_WM_PID equals the child's pid (Qt sets it before mapping); with
-// --name, its WM_NAME or _NET_WM_NAME must also equal TITLE. A mapped window whose properties
-// are not all there yet is kept, and PropertyNotify on it completes the match later.
+// SubstructureNotify on the root window reports each top-level window as it is made, and
+// StructureNotify, selected on it then, reports its mapping, also when a window manager maps it
+// inside a frame of its own. Without a window manager the root reports the mapping as well, in
+// case the program mapped the window before its selection was in force. A window is the
+// program's when its _NET_WM_PID equals the child's pid (Qt sets it before mapping); with
+// --name, its WM_NAME or _NET_WM_NAME must also equal TITLE; with --wider-than, it must be wider
+// than PIXELS (which tells a bar from a tray icon of the same title). A mapped window whose
+// properties are not all there yet is kept, and PropertyNotify on it completes the match later.
 //
 // Prints "mapped_ms=<float> pid=<pid> window=0x<id>", then 300 ms later "rss_kb=<n>" (VmRSS),
 // then stops the program: SIGTERM, and SIGKILL when it is still there 2 s later.
@@ -43,6 +46,7 @@ struct watch {
     xcb_atom_t net_wm_name;
     pid_t pid;
     const char* title;  // NULL: any window of the program
+    int wider_than;     // pixels
     struct timespec start;
     struct pending pending[kMaxPending];
     int pending_count;
@@ -97,8 +101,16 @@ static bool has_text(struct watch* w, xcb_window_t window, xcb_atom_t property) 
     return same;
 }
 
+static bool is_wide_enough(struct watch* w, xcb_window_t window) {
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(w->conn, xcb_get_geometry(w->conn, window), NULL);
+    bool wide = geometry && geometry->width > w->wider_than;
+    free(geometry);
+    return wide;
+}
+
 static bool is_wanted(struct watch* w, xcb_window_t window) {
-    if (!has_pid(w, window)) {
+    if (!has_pid(w, window) || !is_wide_enough(w, window)) {
         return false;
     }
     return !w->title || has_text(w, window, XCB_ATOM_WM_NAME) ||
@@ -114,12 +126,22 @@ static struct pending* find_pending(struct watch* w, xcb_window_t window) {
     return NULL;
 }
 
-// A top-level window was mapped. Its property changes are selected before its properties are
-// read, so a property set after the read still arrives as PropertyNotify.
+// A top-level window was made: its mapping and its property changes are selected, at once.
+static void on_create(struct watch* w, xcb_window_t window) {
+    uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(w->conn, window, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(w->conn);
+}
+
+// A top-level window was mapped (the root and the window itself may both say so). Its property
+// changes were selected when it was made, or are now, before its properties are read, so a
+// property set after the read still arrives as PropertyNotify.
 static bool on_map(struct watch* w, xcb_window_t window, struct pending* found) {
     double mapped_ms = ms_since(&w->start);
-    uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_change_window_attributes(w->conn, window, XCB_CW_EVENT_MASK, &mask);
+    if (find_pending(w, window)) {
+        return false;
+    }
+    on_create(w, window);
     if (is_wanted(w, window)) {
         *found = (struct pending){window, mapped_ms};
         return true;
@@ -155,9 +177,17 @@ static bool handle_events(struct watch* w, struct pending* found) {
     bool done = false;
     while (!done && (ev = xcb_poll_for_event(w->conn))) {
         switch (ev->response_type & 0x7f) {
+            case XCB_CREATE_NOTIFY: {
+                xcb_create_notify_event_t* create = (xcb_create_notify_event_t*)ev;
+                if (create->parent == w->root) {
+                    on_create(w, create->window);
+                }
+                break;
+            }
             case XCB_MAP_NOTIFY: {
                 xcb_map_notify_event_t* map = (xcb_map_notify_event_t*)ev;
-                done = map->event == w->root && on_map(w, map->window, found);
+                bool top_level = map->event == w->root || map->event == map->window;
+                done = top_level && on_map(w, map->window, found);
                 break;
             }
             case XCB_PROPERTY_NOTIFY:
@@ -236,16 +266,21 @@ static long rss_kb(pid_t pid) {
 }
 
 static int usage(void) {
-    fprintf(stderr, "usage: map_watch [--name TITLE] -- command args...\n");
+    fprintf(stderr, "usage: map_watch [--name TITLE] [--wider-than PIXELS] -- command args...\n");
     return 1;
 }
 
 int main(int argc, char* argv[]) {
     struct watch w = {0};
     int i = 1;
-    if (i + 1 < argc && strcmp(argv[i], "--name") == 0) {
-        w.title = argv[i + 1];
-        i += 2;
+    for (; i + 1 < argc && strcmp(argv[i], "--") != 0; i += 2) {
+        if (strcmp(argv[i], "--name") == 0) {
+            w.title = argv[i + 1];
+        } else if (strcmp(argv[i], "--wider-than") == 0) {
+            w.wider_than = atoi(argv[i + 1]);
+        } else {
+            return usage();
+        }
     }
     if (i + 1 >= argc || strcmp(argv[i], "--") != 0) {
         return usage();

@@ -15,6 +15,7 @@ packages=(
     libgl-dev
     libxcb1-dev
     libxcb-keysyms1-dev
+    libxcb-xtest0-dev
     libx11-dev
     fonts-ipafont-gothic
     xvfb
