@@ -21,7 +21,6 @@ restore_from_task_bar() {
     xdotool windowactivate "$bar_window"
     e2e_wait "the bar restored" '[ "$(wm_state)" = Normal ]' || true
     e2e_wait "the bar active" '[ "$(printf %d "$(xprop -root _NET_ACTIVE_WINDOW | awk '\''{ print $NF }'\'')")" = "$bar_window" ]'
-    sleep 0.3  # the bar's own turn to hear of it
 }
 stop_zelvo() {
     kill -TERM "$zelvo_pid"
