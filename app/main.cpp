@@ -138,6 +138,7 @@ int main(int argc, char* argv[]) {
 
     // Everything from outside the windows reaches the models here, and the views follow.
     const auto handle = [&views](const std::function<void()>& handler) {
+        views.bar().AdoptShownState();
         SafeCall(handler);
         views.Render();
     };

@@ -37,6 +37,8 @@ packages=(
     python3-gi
     weston
     xwayland
+    clang-14
+    libclang-rt-14-dev
 )
 
 missing=()

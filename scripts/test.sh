@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Zelvo and runs every test: the release build first, then the whole
 # program again under AddressSanitizer and UndefinedBehaviorSanitizer, with the
-# unit, view and end-to-end tests.
+# unit, view and end-to-end tests; last each fuzz target for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,3 +14,5 @@ ctest --preset release
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+scripts/fuzz.sh 60

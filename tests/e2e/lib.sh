@@ -141,6 +141,16 @@ find_bar() {
     read -r bar_x bar_y < <(window_origin "$bar_window")
 }
 
+# The bar among all of the program's windows, mapped or not: the widest titled
+# "Zelvo".
+find_bar_window() {
+    local window
+    bar_window=$(for window in $(xdotool search --pid "$zelvo_pid" --name '^Zelvo$' 2>/dev/null); do
+        echo "$(xwininfo -id "$window" | awk '/Width:/ { print $NF }') $window"
+    done | sort -n | tail -n 1 | cut -d' ' -f2)
+    [ -n "$bar_window" ]
+}
+
 # The screen position of a window's client area. (xdotool's own figure adds the
 # window manager's frame offset once more.)
 window_origin() {

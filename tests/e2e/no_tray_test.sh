@@ -21,7 +21,6 @@ restore_from_task_bar() {
     xdotool windowactivate "$bar_window"
     e2e_wait "the bar restored" '[ "$(wm_state)" = Normal ]' || true
     e2e_wait "the bar active" '[ "$(printf %d "$(xprop -root _NET_ACTIVE_WINDOW | awk '\''{ print $NF }'\'')")" = "$bar_window" ]'
-    sleep 0.3  # the bar's own turn to hear of it
 }
 stop_zelvo() {
     kill -TERM "$zelvo_pid"
@@ -60,14 +59,7 @@ sed -i '/^\/check1\r$/{n;s/^.*\r$/1\r/}' "$settings"
 (cd "$e2e_work/program" && exec ./zelvo) >"$e2e_work/zelvo.log" 2>&1 &
 zelvo_pid=$!
 e2e_pids+=("$zelvo_pid")
-# The bar is the widest of the program's windows titled "Zelvo".
-widest_zelvo_window() {
-    local window
-    for window in $(xdotool search --pid "$zelvo_pid" --name '^Zelvo$' 2>/dev/null); do
-        echo "$(xwininfo -id "$window" | awk '/Width:/ { print $NF }') $window"
-    done | sort -n | tail -n 1 | cut -d' ' -f2
-}
-e2e_wait "the bar window" 'bar_window=$(widest_zelvo_window); [ "$(wm_state)" = Iconic ]' || true
+e2e_wait "the bar window" 'find_bar_window && [ "$(wm_state)" = Iconic ]' || true
 check "起動時はtaskbarに格納 without a tray starts minimised" "Iconic" "$(wm_state)"
 restore_from_task_bar
 "$e2e_work/program/zelvo" --toggle

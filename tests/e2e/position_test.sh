@@ -19,12 +19,22 @@ stop_zelvo() {
 
 windows_of_zelvo() { xdotool search --onlyvisible --pid "$zelvo_pid" "" 2>/dev/null | wc -l; }
 
-# Right-clicks with `click` (shell text) and waits for the menu to open.
+# Right-clicks with `click` (shell text) and waits for the menu to open. A click that
+# lands while the window manager is still taking a new window in is lost, so it is
+# made again, up to three times.
 open_menu() {
-    local before
+    local before attempt
     before=$(windows_of_zelvo)
-    eval "$1"
-    e2e_wait "the menu" '[ "$(windows_of_zelvo)" -gt "$before" ]'
+    for attempt in 1 2 3; do
+        eval "$1"
+        local deadline=$((SECONDS + 5))
+        while [ "$SECONDS" -lt "$deadline" ]; do
+            [ "$(windows_of_zelvo)" -gt "$before" ] && return 0
+            sleep 0.1
+        done
+    done
+    echo "timed out waiting for the menu" >&2
+    return 1
 }
 
 # Rewrites the stored "/form" rectangle; the line holds ASCII only.

@@ -35,11 +35,10 @@ class PortalHotKey final : public QObject, public GlobalHotKey {
     void UnregisterHotKey(std::int32_t id) override;
     bool ReachesEveryWindow() const override { return true; }
 
-  private slots:
-    void SessionCreated(uint response, const QVariantMap& results);
-    void Activated(const QDBusMessage& message);
-
   private:
+    Q_SLOT void SessionCreated(uint response, const QVariantMap& results);
+    Q_SLOT void Activated(const QDBusMessage& message);
+
     struct Binding {
         std::int32_t id = 0;
         int modifiers = 0;

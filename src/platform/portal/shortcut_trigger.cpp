@@ -20,11 +20,14 @@ constexpr std::array<std::pair<std::uint32_t, const char*>, 22> kNamedKeysyms = 
 }};
 
 std::string KeyName(std::uint32_t keysym) {
+    std::string name;
     if (keysym >= 'A' && keysym <= 'Z') {
-        return std::string(1, static_cast<char>(std::tolower(static_cast<int>(keysym))));
+        name += static_cast<char>(std::tolower(static_cast<int>(keysym)));
+        return name;
     }
     if ((keysym >= 'a' && keysym <= 'z') || (keysym >= '0' && keysym <= '9')) {
-        return std::string(1, static_cast<char>(keysym));
+        name += static_cast<char>(keysym);
+        return name;
     }
     constexpr std::uint32_t kF1 = 0xffbe;
     constexpr std::uint32_t kF24 = 0xffd5;

@@ -42,7 +42,7 @@ std::string DesktopExecValue(const std::string& program) {
         if (quoted && (character == '"' || character == '`' || character == '$')) {
             value += "\\\\";
         } else if (quoted && character == '\\') {
-            value += "\\\\\\";
+            value += R"(\\\)";
         } else if (character == '%') {
             value += '%';
         }

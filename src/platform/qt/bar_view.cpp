@@ -176,16 +176,22 @@ void BarView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     const bool stateOrFocus =
         event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange;
-    if (!stateOrFocus || rendering_ || bar_.Visible || !isVisible()) {
+    if (stateOrFocus && !isMinimized()) {
+        AdoptShownState();
+    }
+}
+
+// The toolkit hears of states late and out of order (the pop-up menu closing hands
+// the focus back to a bar being minimised): the X server says what is so.
+void BarView::AdoptShownState() {
+    if (rendering_ || bar_.Visible || !isVisible()) {
         return;
     }
-    // The toolkit hears of states late and out of order (the pop-up menu closing
-    // hands the focus back to a bar being minimised): the X server says what is so.
     xcb_connection_t* connection = X11Connection();
     const bool shown = connection != nullptr ? x11::IsShownByWindowManager(
                                                    connection, static_cast<xcb_window_t>(winId()))
-                                             : isActiveWindow();
-    if (shown && !isMinimized()) {
+                                             : isActiveWindow() && !isMinimized();
+    if (shown) {
         bar_.Visible = true;
         changed_();
     }

@@ -24,6 +24,10 @@ class BarView : public QWidget {
             std::function<void()> beforeShow = {}, std::function<void()> afterShow = {});
 
     void Render();
+    // A bar the model hides but the window manager shows (brought back from the task
+    // bar) is shown in the model too. Asked also before each outside event is handled,
+    // as the window manager's word may still be on its way.
+    void AdoptShownState();
 
     // Whether a hidden bar can be called back from a tray icon. Without one, a bar the
     // model hides is minimised instead, so that the task bar or dock keeps it in reach.
@@ -49,9 +53,8 @@ class BarView : public QWidget {
     // reports while it maps, re-parents or catches up with a move the bar asked for
     // are its own steps and change nothing.
     void moveEvent(QMoveEvent* event) override;
-    // A minimised bar that the user brings back from the task bar is shown in the
-    // model too. (A bar the user minimises stays shown in the model; the hot key or
-    // --show activates it, which brings it back.)
+    // See AdoptShownState. (A bar the user minimises stays shown in the model; the
+    // hot key or --show activates it, which brings it back.)
     void changeEvent(QEvent* event) override;
 
   private:

@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 
 #include "platform/qt/x11_connection.h"
 
@@ -41,8 +42,13 @@ bool TrayHostWatch::StatusNotifierHostPresent() const {
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kWatcherService)) {
         return false;
     }
-    QDBusInterface watcher(kWatcherService, kWatcherPath, kWatcherService, bus);
-    return watcher.property("IsStatusNotifierHostRegistered").toBool();
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        kWatcherService, kWatcherPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusMessage answer = bus.call(get);
+    return answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty() &&
+           answer.arguments().constFirst().value<QDBusVariant>().variant().toBool();
 }
 
 bool TrayHostWatch::XEmbedTrayPresent() const {

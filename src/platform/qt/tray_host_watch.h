@@ -27,10 +27,9 @@ class TrayHostWatch final : public QObject, public QAbstractNativeEventFilter {
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
-  private slots:
-    void Check();
-
   private:
+    Q_SLOT void Check();
+
     std::function<void()> onHostAppeared_;
     QDBusServiceWatcher watcher_;
     std::unique_ptr<x11::SystemTray> systemTray_;
