@@ -31,6 +31,35 @@ std::uint16_t ModifierMask(int modifiers) {
                                       ((modifiers & kModAlt) != 0 ? XCB_MOD_MASK_1 : 0));
 }
 
+std::vector<xcb_keycode_t> KeycodesFor(xcb_key_symbols_t* symbols, std::uint32_t keysym) {
+    std::vector<xcb_keycode_t> keycodes;
+    const std::unique_ptr<xcb_keycode_t, decltype(&std::free)> found(
+        xcb_key_symbols_get_keycode(symbols, keysym), &std::free);
+    for (const xcb_keycode_t* code = found.get(); code != nullptr && *code != XCB_NO_SYMBOL;
+         ++code) {
+        keycodes.push_back(*code);
+    }
+    return keycodes;
+}
+
+// The modifier bit Num Lock sets, found in the server's modifier mapping.
+std::uint16_t NumLockMask(const std::vector<xcb_keycode_t>& numLock,
+                          const xcb_get_modifier_mapping_reply_t* mapping) {
+    if (mapping == nullptr || numLock.empty()) {
+        return XCB_MOD_MASK_2;
+    }
+    const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(mapping);
+    const int perModifier = mapping->keycodes_per_modifier;
+    for (int modifier = 0; modifier < 8; ++modifier) {
+        for (int i = 0; i < perModifier; ++i) {
+            if (codes[modifier * perModifier + i] == numLock.front()) {
+                return static_cast<std::uint16_t>(1U << modifier);
+            }
+        }
+    }
+    return XCB_MOD_MASK_2;
+}
+
 }  // namespace
 
 X11HotKey::X11HotKey(xcb_connection_t* connection, bool reachesEveryWindow)
@@ -57,68 +86,44 @@ void X11HotKey::GlobalDeleteAtom(std::uint16_t atom) {
     atoms_.Delete(atom);
 }
 
-std::vector<xcb_keycode_t> X11HotKey::KeycodesFor(std::uint32_t keysym) const {
-    std::vector<xcb_keycode_t> keycodes;
-    const std::unique_ptr<xcb_key_symbols_t, KeySymbolsDeleter> symbols(
-        xcb_key_symbols_alloc(connection_));
-    if (!symbols) {
-        return keycodes;
-    }
-    const std::unique_ptr<xcb_keycode_t, decltype(&std::free)> found(
-        xcb_key_symbols_get_keycode(symbols.get(), keysym), &std::free);
-    for (const xcb_keycode_t* code = found.get(); code != nullptr && *code != XCB_NO_SYMBOL;
-         ++code) {
-        keycodes.push_back(*code);
-    }
-    return keycodes;
-}
-
-// The modifier bit Num Lock sets, found in the server's modifier mapping.
-std::uint16_t X11HotKey::NumLockMask() const {
-    const auto numLock = KeycodesFor(XK_Num_Lock);
-    const ReplyPtr<xcb_get_modifier_mapping_reply_t> mapping(
-        xcb_get_modifier_mapping_reply(connection_, xcb_get_modifier_mapping(connection_), nullptr),
-        &std::free);
-    if (!mapping || numLock.empty()) {
-        return XCB_MOD_MASK_2;
-    }
-    const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(mapping.get());
-    const int perModifier = mapping->keycodes_per_modifier;
-    for (int modifier = 0; modifier < 8; ++modifier) {
-        for (int i = 0; i < perModifier; ++i) {
-            if (codes[modifier * perModifier + i] == numLock.front()) {
-                return static_cast<std::uint16_t>(1U << modifier);
-            }
-        }
-    }
-    return XCB_MOD_MASK_2;
-}
-
-// No lock, Caps Lock, Num Lock, and both.
-std::array<std::uint16_t, 4> X11HotKey::LockCombinations() const {
-    const std::uint16_t numLock = NumLockMask();
-    return {0, XCB_MOD_MASK_LOCK, numLock, static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock)};
-}
-
+// The keyboard and modifier mappings are asked for together and every grab is sent before
+// any is checked: two round trips to the server in all, whatever the number of key codes.
 bool X11HotKey::RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) {
     const std::uint32_t keysym = KeysymForVirtualKey(virtualKey);
     if (connection_ == nullptr || keysym == 0 || grabs_.count(id) != 0) {
         return false;
     }
-    Grab grab{KeycodesFor(keysym), ModifierMask(modifiers), modifiers, virtualKey};
+    const xcb_get_modifier_mapping_cookie_t mappingCookie = xcb_get_modifier_mapping(connection_);
+    const std::unique_ptr<xcb_key_symbols_t, KeySymbolsDeleter> symbols(
+        xcb_key_symbols_alloc(connection_));
+    Grab grab{symbols ? KeycodesFor(symbols.get(), keysym) : std::vector<xcb_keycode_t>{},
+              ModifierMask(modifiers),
+              {},
+              modifiers,
+              virtualKey};
+    const ReplyPtr<xcb_get_modifier_mapping_reply_t> mapping(
+        xcb_get_modifier_mapping_reply(connection_, mappingCookie, nullptr), &std::free);
     if (grab.keycodes.empty()) {
         return false;
     }
-    bool refused = false;
+    const std::uint16_t numLock =
+        NumLockMask(KeycodesFor(symbols.get(), XK_Num_Lock), mapping.get());
+    // No lock, Caps Lock, Num Lock, and both.
+    grab.locks = {0, XCB_MOD_MASK_LOCK, numLock,
+                  static_cast<std::uint16_t>(XCB_MOD_MASK_LOCK | numLock)};
+    std::vector<xcb_void_cookie_t> cookies;
     for (const xcb_keycode_t keycode : grab.keycodes) {
-        for (const std::uint16_t lock : LockCombinations()) {
-            const auto cookie = xcb_grab_key_checked(
+        for (const std::uint16_t lock : grab.locks) {
+            cookies.push_back(xcb_grab_key_checked(
                 connection_, 1, root_, static_cast<std::uint16_t>(grab.modifiers | lock), keycode,
-                XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-            if (xcb_generic_error_t* error = xcb_request_check(connection_, cookie)) {
-                std::free(error);
-                refused = true;
-            }
+                XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        }
+    }
+    bool refused = false;
+    for (const xcb_void_cookie_t cookie : cookies) {
+        if (xcb_generic_error_t* error = xcb_request_check(connection_, cookie)) {
+            std::free(error);
+            refused = true;
         }
     }
     if (refused) {
@@ -144,7 +149,7 @@ void X11HotKey::UnregisterHotKey(std::int32_t id) {
 // nothing to its grab.
 void X11HotKey::Ungrab(const Grab& grab) const {
     for (const xcb_keycode_t keycode : grab.keycodes) {
-        for (const std::uint16_t lock : LockCombinations()) {
+        for (const std::uint16_t lock : grab.locks) {
             xcb_ungrab_key(connection_, keycode, root_,
                            static_cast<std::uint16_t>(grab.modifiers | lock));
         }

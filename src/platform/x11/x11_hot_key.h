@@ -39,16 +39,16 @@ class X11HotKey final : public GlobalHotKey {
     std::optional<Press> Match(const xcb_key_press_event_t& event) const;
 
   private:
+    // A registered key: its key codes and modifiers, grabbed in each combination of the
+    // locks as they were mapped then.
     struct Grab {
         std::vector<xcb_keycode_t> keycodes;
         std::uint16_t modifiers = 0;
+        std::array<std::uint16_t, 4> locks{};
         int registeredModifiers = 0;
         int virtualKey = 0;
     };
 
-    std::vector<xcb_keycode_t> KeycodesFor(std::uint32_t keysym) const;
-    std::uint16_t NumLockMask() const;
-    std::array<std::uint16_t, 4> LockCombinations() const;
     void Ungrab(const Grab& grab) const;
 
     xcb_connection_t* connection_;
