@@ -3,8 +3,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-
-#include "platform/x11/atoms.h"
+#include <string_view>
 
 namespace zelvo::x11 {
 namespace {
@@ -29,11 +28,36 @@ SystemTray::SystemTray(xcb_connection_t* connection) : connection_(connection) {
     if (screens.rem > 0) {
         root_ = screens.data->root;
     }
-    selection_ = Atom(connection_, ("_NET_SYSTEM_TRAY_S" + std::to_string(screenNumber)).c_str());
-    manager_ = Atom(connection_, "MANAGER");
+    const std::string selection = "_NET_SYSTEM_TRAY_S" + std::to_string(screenNumber);
+    selectionCookie_ = xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(selection.size()),
+                                       selection.c_str());
+    constexpr std::string_view kManager = "MANAGER";
+    managerCookie_ = xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(kManager.size()),
+                                     kManager.data());
+}
+
+SystemTray::~SystemTray() {
+    if (!atomsRead_) {
+        xcb_discard_reply(connection_, selectionCookie_.sequence);
+        xcb_discard_reply(connection_, managerCookie_.sequence);
+    }
+}
+
+void SystemTray::ReadAtoms() const {
+    if (atomsRead_) {
+        return;
+    }
+    atomsRead_ = true;
+    const Owned<xcb_intern_atom_reply_t> selection(
+        xcb_intern_atom_reply(connection_, selectionCookie_, nullptr), &std::free);
+    const Owned<xcb_intern_atom_reply_t> manager(
+        xcb_intern_atom_reply(connection_, managerCookie_, nullptr), &std::free);
+    selection_ = selection ? selection->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    manager_ = manager ? manager->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 bool SystemTray::Present() const {
+    ReadAtoms();
     const Owned<xcb_get_selection_owner_reply_t> owner(
         xcb_get_selection_owner_reply(connection_, xcb_get_selection_owner(connection_, selection_),
                                       nullptr),
@@ -59,6 +83,7 @@ bool SystemTray::IsManagerAnnouncement(const xcb_generic_event_t* event) const {
     if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE) {
         return false;
     }
+    ReadAtoms();
     const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event);
     return message->window == root_ && message->type == manager_ && message->format == 32 &&
            message->data.data32[1] == selection_;

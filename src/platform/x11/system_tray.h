@@ -10,6 +10,9 @@ namespace zelvo::x11 {
 class SystemTray {
   public:
     explicit SystemTray(xcb_connection_t* connection);
+    ~SystemTray();
+    SystemTray(const SystemTray&) = delete;
+    SystemTray& operator=(const SystemTray&) = delete;
 
     // Whether a tray manager owns the selection now.
     bool Present() const;
@@ -19,10 +22,17 @@ class SystemTray {
     bool IsManagerAnnouncement(const xcb_generic_event_t* event) const;
 
   private:
+    // The atoms are asked for when the tray is made and their answers read when first
+    // needed, by then without a wait of their own.
+    void ReadAtoms() const;
+
     xcb_connection_t* connection_;
     xcb_window_t root_ = XCB_WINDOW_NONE;
-    xcb_atom_t selection_ = XCB_ATOM_NONE;
-    xcb_atom_t manager_ = XCB_ATOM_NONE;
+    mutable xcb_intern_atom_cookie_t selectionCookie_{};
+    mutable xcb_intern_atom_cookie_t managerCookie_{};
+    mutable bool atomsRead_ = false;
+    mutable xcb_atom_t selection_ = XCB_ATOM_NONE;
+    mutable xcb_atom_t manager_ = XCB_ATOM_NONE;
 };
 
 }  // namespace zelvo::x11
