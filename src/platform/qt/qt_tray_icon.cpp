@@ -26,11 +26,14 @@ int MessageNumber(QSystemTrayIcon::ActivationReason reason) {
 }  // namespace
 
 QtTrayIcon::QtTrayIcon(std::function<void(int code)> onEvent)
-    : onEvent_(std::move(onEvent)), hosts_([this] { HostAppeared(); }) {}
+    : onEvent_(std::move(onEvent)),
+      hosts_([this] { HostAppeared(); }),
+      firstShow_([this] { ShowIfHostPresent(); }) {}
 
 bool QtTrayIcon::Shell_NotifyIcon(int message, const NotifyIconData& data) {
     if (message == NIM_DELETE) {
         wanted_ = false;
+        firstShow_.Cancel();
         if (icon_) {
             icon_->hide();
         }
@@ -39,10 +42,23 @@ bool QtTrayIcon::Shell_NotifyIcon(int message, const NotifyIconData& data) {
     const auto end = std::find(data.szTip.begin(), data.szTip.end(), '\0');
     toolTip_ = QString::fromLocal8Bit(data.szTip.data(), end - data.szTip.begin());
     wanted_ = true;
+    if (!icon_) {
+        firstShow_.Schedule();
+        return false;
+    }
+    ShowIfHostPresent();
+    return Shown();
+}
+
+bool QtTrayIcon::InTray() {
+    firstShow_.RunNow();
+    return Shown();
+}
+
+void QtTrayIcon::ShowIfHostPresent() {
     if (hosts_.HostPresent()) {
         HostAppeared();
     }
-    return InTray();
 }
 
 void QtTrayIcon::SetMenu(const std::vector<MenuItem>& items,
@@ -52,7 +68,8 @@ void QtTrayIcon::SetMenu(const std::vector<MenuItem>& items,
 }
 
 void QtTrayIcon::HostAppeared() {
-    if (!wanted_ || InTray()) {
+    firstShow_.Cancel();
+    if (!wanted_ || Shown()) {
         return;
     }
     const bool statusNotifier = hosts_.StatusNotifierHostPresent();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/menu.h"
+#include "platform/qt/deferred_until_painted.h"
 #include "platform/qt/tray_host_watch.h"
 #include "platform/tray_icon.h"
 
@@ -19,8 +20,12 @@ namespace zelvo {
 // right press 516, middle press 519.
 //
 // Qt settles on a StatusNotifierItem or an X11 tray icon once, when the first icon
-// is made; so the icon is made only when a tray host is there, at once or when one
-// appears later. Until then the program has no icon (InTray() is false).
+// is made; so the icon is made only when a tray host is there, or when one appears
+// later. Until then the program has no icon (InTray() is false).
+//
+// The first icon is made once the windows shown at start have been painted: making it
+// asks the session bus and the X server several questions and has the tray host take
+// it in, all while the window manager would be mapping the bar.
 class QtTrayIcon final : public QObject, public TrayIcon {
     Q_OBJECT
   public:
@@ -36,10 +41,15 @@ class QtTrayIcon final : public QObject, public TrayIcon {
 
     // A tray host is there (the watch says so when one appears).
     void HostAppeared();
-    bool InTray() const { return icon_ != nullptr && icon_->isVisible(); }
+    // Whether the icon is in the tray. A first icon still waiting for the start's paint is
+    // made now, so that the answer holds.
+    bool InTray();
     const QSystemTrayIcon* icon() const { return icon_.get(); }
 
   private:
+    bool Shown() const { return icon_ != nullptr && icon_->isVisible(); }
+    void ShowIfHostPresent();
+
     std::function<void(int)> onEvent_;
     std::unique_ptr<QSystemTrayIcon> icon_;
     std::vector<MenuItem> menuItems_;
@@ -48,6 +58,7 @@ class QtTrayIcon final : public QObject, public TrayIcon {
     bool wanted_ = false;
     QString toolTip_;
     TrayHostWatch hosts_;
+    DeferredUntilPainted firstShow_;
 };
 
 }  // namespace zelvo
