@@ -1,5 +1,7 @@
 #include "platform/qt/window_views.h"
 
+#include <QPixmapCache>
+
 namespace zelvo {
 
 WindowViews::WindowViews(WindowSet& windows, QtToolkit& toolkit, QtWindowOps& windowOps)
@@ -8,6 +10,10 @@ WindowViews::WindowViews(WindowSet& windows, QtToolkit& toolkit, QtWindowOps& wi
           [&windowOps] { windowOps.AfterBarShown(); }),
       dialog_(windows.dialog, toolkit, [this] { Render(); }),
       about_(windows.about) {
+    // Qt's pixmap cache tidies itself 30 seconds after it was last filled, waking the
+    // program, hidden in the tray or not, for that alone; the few icons drawn here are cheap
+    // to scale again, so nothing is cached.
+    QPixmapCache::setCacheLimit(0);
     toolkit.SetBeforeModal([this] { Render(); });
     toolkit.SetShowAbout([this] {
         about_.Render();
