@@ -7,7 +7,8 @@
 # Everything runs on a private Xvfb with openbox and an XEmbed tray host (trayer), on a private
 # session bus, in a fresh portable program folder whose setting.ini registers Ctrl+Alt+K.
 #   start-up: exec until the bar is mapped, and the resident memory 300 ms later (map_watch);
-#             one start to warm the caches, then the median of ten;
+#             one start of each to warm the caches, then the median of ten of each, taken
+#             in turn;
 #   hot key:  the press of K until the shown bar is unmapped, or the hidden bar is mapped and
 #             first exposed (hot_key_watch); the median of 25 of each;
 #   idle:     context switches of all threads over 30 s, with the bar hidden in the tray, then
@@ -59,14 +60,22 @@ measure_start() {
     awk -F'[= ]' '/^mapped_ms=/ { ms = $2 } /^rss_kb=/ { kb = $2 } END { print ms, kb }' <<<"$out"
 }
 
-# "<median_ms> <median_rss_mb>" of the measured starts after the warm-up.
+# Starts each program once to warm the caches, then both in turn, so that a change in the
+# machine's load falls on both alike. Writes "<median_ms> <median_rss_mb>" of each program's
+# starts to <file>.zelvo and <file>.probe.
 start_figures() {
-    local i
+    local zelvo=$1 probe=$2 file=$3 i
+    measure_start "$zelvo" >/dev/null && measure_start "$probe" >/dev/null || return 1
     for ((i = 0; i < startup_runs; i++)); do
-        measure_start "$1" || return 1
-    done >"$e2e_work/starts"
-    echo "$(cut -d' ' -f1 "$e2e_work/starts" | median)" \
-        "$(cut -d' ' -f2 "$e2e_work/starts" | median | awk '{ print $1 / 1024 }')"
+        measure_start "$zelvo" >>"$file.zelvo.runs" && measure_start "$probe" >>"$file.probe.runs" ||
+            return 1
+    done
+    local program
+    for program in zelvo probe; do
+        echo "$(cut -d' ' -f1 "$file.$program.runs" | median)" \
+            "$(cut -d' ' -f2 "$file.$program.runs" | median | awk '{ print $1 / 1024 }')" \
+            >"$file.$program"
+    done
 }
 
 # Context switches of all threads of a process so far.
@@ -115,20 +124,20 @@ stop_program() {
     e2e_wait "the program to end" "! kill -0 $1 2>/dev/null"
 }
 
-# Zelvo: a first start writes setting.ini, which then gets the hot key; that start is also the
-# warm-up.
+# A first start of Zelvo writes setting.ini, which then gets the hot key.
+probe=$bench_tools/zelvo_startup_probe
 measure_start "$e2e_work/program/zelvo" >/dev/null
 sed -i '/^\/HotKey(bCtrl)\r$/{n;s/^.*\r$/True\r/}; /^\/HotKey(bAlt)\r$/{n;s/^.*\r$/True\r/};
         /^\/HotKey(sChar)\r$/{n;s/^.*\r$/K\r/}' "$settings"
-zelvo_start=$(start_figures "$e2e_work/program/zelvo")
+start_figures "$e2e_work/program/zelvo" "$probe" "$e2e_work/start" || exit 1
+zelvo_start=$(cat "$e2e_work/start.zelvo")
+probe_start=$(cat "$e2e_work/start.probe")
+
 start_zelvo
 e2e_wait "the tray icon" '[ -n "$(tray_icon)" ]'
 zelvo_desktop=$(desktop_figures "$zelvo_pid" "$bar_window")
 stop_program "$zelvo_pid"
 
-probe=$bench_tools/zelvo_startup_probe
-measure_start "$probe" >/dev/null
-probe_start=$(start_figures "$probe")
 (cd "$bench_tools" && exec "$probe") >"$e2e_work/probe.log" 2>&1 &
 probe_pid=$!
 e2e_pids+=("$probe_pid")
