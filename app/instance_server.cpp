@@ -1,21 +1,17 @@
 #include "app/instance_server.h"
 
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace zelvo {
-namespace {
-
-void Drop(QLocalSocket* socket, const char* why) {
-    std::fprintf(stderr, "zelvo: a request over the instance socket was dropped: %s\n", why);
-    socket->abort();
-    socket->deleteLater();
-}
-
-}  // namespace
 
 bool PeerIsThisUser(int fd) {
     ucred peer{};
@@ -25,53 +21,113 @@ bool PeerIsThisUser(int fd) {
 }
 
 InstanceServer::InstanceServer(std::function<void(InstanceRequest)> onRequest)
-    : onRequest_(std::move(onRequest)) {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &InstanceServer::Accept);
+    : onRequest_(std::move(onRequest)) {}
+
+InstanceServer::~InstanceServer() {
+    for (const auto& [fd, peer] : peers_) {
+        ::close(fd);
+    }
+    if (listener_ >= 0) {
+        ::close(listener_);
+    }
 }
 
+// The socket is made reachable by this user alone before anyone may connect to it.
 bool InstanceServer::Listen(const std::string& socketPath) {
-    const QString path = QString::fromStdString(socketPath);
-    QLocalServer::removeServer(path);
-    return server_.listen(path);
+    sockaddr_un address{};
+    if (listener_ >= 0 || socketPath.empty() || socketPath.size() >= sizeof address.sun_path) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        return false;
+    }
+    ::unlink(socketPath.c_str());
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(socketPath.c_str(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, SOMAXCONN) != 0) {
+        ::close(fd);
+        return false;
+    }
+    listener_ = fd;
+    accepting_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(accepting_, &QSocketNotifier::activated, this, &InstanceServer::Accept);
+    return true;
 }
 
 void InstanceServer::Accept() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        if (!PeerIsThisUser(static_cast<int>(socket->socketDescriptor()))) {
-            Drop(socket, "it came from another user");
+    for (;;) {
+        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) {
+            return;
+        }
+        if (!PeerIsThisUser(fd)) {
+            std::fprintf(stderr,
+                         "zelvo: a request over the instance socket was dropped: it came from "
+                         "another user\n");
+            ::close(fd);
             continue;
         }
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(socket); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (socket->bytesAvailable() > 0) {
-            Read(socket);
-        }
+        Peer& peer = peers_[fd];
+        peer.readable = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(peer.readable, &QSocketNotifier::activated, this, [this, fd] { Read(fd); });
     }
 }
 
 // The line is taken whole or not at all: a request is acted on only once its line
 // feed has come, and the answer follows once it was.
-void InstanceServer::Read(QLocalSocket* socket) {
-    const QByteArray pending = socket->peek(static_cast<qint64>(kMaxRequestBytes) + 1);
-    const qsizetype end = pending.indexOf('\n');
-    if (end < 0) {
-        if (pending.size() > static_cast<qsizetype>(kMaxRequestBytes)) {
-            Drop(socket, "its line is too long");
+void InstanceServer::Read(int fd) {
+    const auto found = peers_.find(fd);
+    if (found == peers_.end()) {
+        return;
+    }
+    std::string& received = found->second.received;
+    std::array<char, kMaxRequestBytes + 1> chunk{};
+    const ssize_t got = ::recv(fd, chunk.data(), chunk.size(), 0);
+    if (got < 0) {
+        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            Close(fd);
         }
         return;
     }
-    const QByteArray line = socket->read(end + 1).chopped(1);
+    if (got == 0) {
+        Close(fd);
+        return;
+    }
+    received.append(chunk.data(), static_cast<std::size_t>(got));
+    const std::size_t end = received.find('\n');
+    if (end == std::string::npos) {
+        if (received.size() > kMaxRequestBytes) {
+            Drop(fd, "its line is too long");
+        }
+        return;
+    }
     const std::optional<InstanceRequest> request =
-        ParseRequestLine(std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
+        ParseRequestLine(std::string_view(received).substr(0, end));
     if (!request) {
-        Drop(socket, "it names no command");
+        Drop(fd, "it names no command");
         return;
     }
     onRequest_(*request);
-    socket->write(kRequestAnswer.data(), static_cast<qint64>(kRequestAnswer.size()));
-    socket->flush();
-    socket->disconnectFromServer();
+    static_cast<void>(::send(fd, kRequestAnswer.data(), kRequestAnswer.size(), MSG_NOSIGNAL));
+    Close(fd);
+}
+
+void InstanceServer::Drop(int fd, const char* why) {
+    std::fprintf(stderr, "zelvo: a request over the instance socket was dropped: %s\n", why);
+    Close(fd);
+}
+
+// A connection is closed from its own notifier's signal, so the notifier goes later.
+void InstanceServer::Close(int fd) {
+    const auto found = peers_.find(fd);
+    if (found != peers_.end()) {
+        found->second.readable->setEnabled(false);
+        found->second.readable->deleteLater();
+        peers_.erase(found);
+    }
+    ::close(fd);
 }
 
 }  // namespace zelvo

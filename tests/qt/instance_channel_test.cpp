@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <future>
 
 #include "app/command_line.h"
@@ -96,6 +97,30 @@ class InstanceChannelTest : public QObject {
         QTRY_COMPARE(received, 1);
         QTest::qWait(50);
         QCOMPARE(received, 1);
+    }
+
+    void aLineSentInPiecesCountsOnceWholeAndOnlyThisUserMayConnect() {
+        int received = 0;
+        InstanceServer server([&](InstanceRequest) { ++received; });
+        QVERIFY(server.Listen(socket_));
+        struct stat status {};
+        QVERIFY(::stat(socket_.c_str(), &status) == 0);
+        QCOMPARE(status.st_mode & 0077, 0U);
+
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket_.c_str());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+        QVERIFY(::write(fd, "tog", 3) == 3);
+        QTest::qWait(50);
+        QCOMPARE(received, 0);
+        QVERIFY(::write(fd, "gle\n", 4) == 4);
+        QTRY_COMPARE(received, 1);
+        std::array<char, 8> answer{};
+        QCOMPARE(::read(fd, answer.data(), answer.size()), static_cast<ssize_t>(3));
+        QCOMPARE(std::string(answer.data(), 3), std::string(kRequestAnswer));
+        ::close(fd);
     }
 
     void aSocketLeftBehindIsReplaced() {
