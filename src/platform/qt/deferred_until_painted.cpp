@@ -5,15 +5,12 @@
 #include <QWindow>
 
 namespace zelvo {
-namespace {
 
-constexpr int kLatestMilliseconds = 1000;
-
-}  // namespace
-
-DeferredUntilPainted::DeferredUntilPainted(std::function<void()> task) : task_(std::move(task)) {
+DeferredUntilPainted::DeferredUntilPainted(std::function<void()> task,
+                                           std::chrono::milliseconds latest)
+    : task_(std::move(task)) {
     latest_.setSingleShot(true);
-    latest_.setInterval(kLatestMilliseconds);
+    latest_.setInterval(latest);
     connect(&latest_, &QTimer::timeout, this, &DeferredUntilPainted::RunNow);
 }
 

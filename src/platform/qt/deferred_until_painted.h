@@ -3,17 +3,19 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 
 namespace zelvo {
 
 // A task put off until the windows shown so far have been exposed and painted and the event
-// loop has nothing else to do, or for a second at most (a window shown minimised is never
+// loop has nothing else to do, or for `latest` at most (a window shown minimised is never
 // exposed). Work that can wait thus does not compete with a window's first paint.
 class DeferredUntilPainted final : public QObject {
     Q_OBJECT
   public:
-    explicit DeferredUntilPainted(std::function<void()> task);
+    explicit DeferredUntilPainted(std::function<void()> task,
+                                  std::chrono::milliseconds latest = std::chrono::seconds(1));
 
     // Puts the task off, unless it is waiting already.
     void Schedule();
