@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <memory>
 
@@ -18,6 +17,7 @@
 #include "platform/posix/posix_registry.h"
 #include "platform/posix/posix_text_files.h"
 #include "platform/qt/hot_key_events.h"
+#include "platform/qt/program_icon.h"
 #include "platform/qt/qt_desktop_services.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_tray_icon.h"
@@ -102,7 +102,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/builtin/zelvo.png")));
+    QApplication::setWindowIcon(zelvo::ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     using namespace zelvo;

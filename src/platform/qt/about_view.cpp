@@ -1,9 +1,9 @@
 #include "platform/qt/about_view.h"
 
 #include <QFrame>
-#include <QIcon>
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/program_icon.h"
 #include "platform/qt/safe_call.h"
 
 namespace zelvo {
@@ -29,7 +29,7 @@ void AboutView::EnsureBuilt() {
         return;
     }
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/builtin/zelvo.png")).pixmap(32, 32));
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->setGeometry(16, 16, 32, 32);
     title_ = new QLabel(this);
     title_->setGeometry(64, 16, 296, 24);

@@ -1,9 +1,9 @@
 #include "platform/qt/qt_tray_icon.h"
 
-#include <QIcon>
 #include <algorithm>
 
 #include "platform/qt/menu_items.h"
+#include "platform/qt/program_icon.h"
 
 namespace zelvo {
 namespace {
@@ -75,9 +75,7 @@ void QtTrayIcon::HostAppeared() {
     const bool statusNotifier = hosts_.StatusNotifierHostPresent();
     if (!icon_) {
         icon_ = std::make_unique<QSystemTrayIcon>();
-        QIcon programIcon(QStringLiteral(":/builtin/zelvo.png"));
-        programIcon.addFile(QStringLiteral(":/builtin/zelvo16.png"));
-        icon_->setIcon(programIcon);
+        icon_->setIcon(ProgramIcon());
         // Queued: the tray's own window sends the signal from its mouse handler, and
         // the event may end with that window gone (the icon deleted at exit).
         connect(
