@@ -122,8 +122,10 @@ PictureRef QtToolkit::ReadPicture(const std::string& path) const {
 PictureRef QtToolkit::BuiltinPicture(int slot) {
     PictureRef& picture = builtin_.at(static_cast<std::size_t>(slot - 1));
     if (!picture) {
-        picture = LoadPicture(
-            ":/builtin/" + std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))) + ".gif");
+        const std::string path =
+            ":/builtin/" + std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))) + ".gif";
+        const QString file = QString::fromStdString(path);
+        picture = std::make_shared<QtPicture>(QImageReader(file).size(), file, path);
     }
     return picture;
 }
