@@ -17,13 +17,7 @@ const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
 }  // namespace
 
 TrayHostWatch::TrayHostWatch(std::function<void()> onHostAppeared)
-    : onHostAppeared_(std::move(onHostAppeared)),
-      watcher_(kWatcherService, QDBusConnection::sessionBus(),
-               QDBusServiceWatcher::WatchForRegistration) {
-    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, &TrayHostWatch::Check);
-    QDBusConnection::sessionBus().connect(kWatcherService, kWatcherPath, kWatcherService,
-                                          QStringLiteral("StatusNotifierHostRegistered"), this,
-                                          SLOT(Check()));
+    : onHostAppeared_(std::move(onHostAppeared)) {
     if (xcb_connection_t* connection = X11Connection()) {
         systemTray_ = std::make_unique<x11::SystemTray>(connection);
         systemTray_->WatchManagers();
@@ -37,7 +31,23 @@ TrayHostWatch::~TrayHostWatch() {
     }
 }
 
-bool TrayHostWatch::StatusNotifierHostPresent() const {
+void TrayHostWatch::WatchBus() {
+    if (watchingBus_) {
+        return;
+    }
+    watchingBus_ = true;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    watcher_.setConnection(bus);
+    watcher_.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
+    watcher_.addWatchedService(kWatcherService);
+    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, &TrayHostWatch::Check);
+    bus.connect(kWatcherService, kWatcherPath, kWatcherService,
+                QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(Check()));
+}
+
+// The bus is watched before it is asked, so that a host coming in between is announced.
+bool TrayHostWatch::StatusNotifierHostPresent() {
+    WatchBus();
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kWatcherService)) {
         return false;

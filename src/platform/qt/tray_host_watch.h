@@ -12,7 +12,9 @@ namespace zelvo {
 
 // Notices tray hosts: a StatusNotifierWatcher with a host registered on the session
 // bus (KDE, XFCE, GNOME with its AppIndicator extension) or an X11 system tray. A
-// host that comes after the start (a panel that starts late) is announced once.
+// host that comes after the start (a panel that starts late) is announced once. The
+// session bus is first asked when a host is: connecting to it waits on the bus, and
+// the bar's first paint need not.
 class TrayHostWatch final : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
   public:
@@ -21,17 +23,20 @@ class TrayHostWatch final : public QObject, public QAbstractNativeEventFilter {
     TrayHostWatch(const TrayHostWatch&) = delete;
     TrayHostWatch& operator=(const TrayHostWatch&) = delete;
 
-    bool StatusNotifierHostPresent() const;
+    bool StatusNotifierHostPresent();
     bool XEmbedTrayPresent() const;
-    bool HostPresent() const { return StatusNotifierHostPresent() || XEmbedTrayPresent(); }
+    bool HostPresent() { return StatusNotifierHostPresent() || XEmbedTrayPresent(); }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
   private:
     Q_SLOT void Check();
+    // Watches the session bus for a StatusNotifierWatcher and its hosts, once.
+    void WatchBus();
 
     std::function<void()> onHostAppeared_;
     QDBusServiceWatcher watcher_;
+    bool watchingBus_ = false;
     std::unique_ptr<x11::SystemTray> systemTray_;
 };
 
