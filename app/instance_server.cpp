@@ -51,8 +51,8 @@ bool InstanceServer::Listen(const std::string& socketPath) {
         return false;
     }
     listener_ = fd;
-    accepting_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-    connect(accepting_, &QSocketNotifier::activated, this, &InstanceServer::Accept);
+    connect(new QSocketNotifier(fd, QSocketNotifier::Read, this), &QSocketNotifier::activated, this,
+            &InstanceServer::Accept);
     return true;
 }
 
@@ -63,10 +63,7 @@ void InstanceServer::Accept() {
             return;
         }
         if (!PeerIsThisUser(fd)) {
-            std::fprintf(stderr,
-                         "zelvo: a request over the instance socket was dropped: it came from "
-                         "another user\n");
-            ::close(fd);
+            Drop(fd, "it came from another user");
             continue;
         }
         Peer& peer = peers_[fd];
@@ -119,7 +116,8 @@ void InstanceServer::Drop(int fd, const char* why) {
     Close(fd);
 }
 
-// A connection is closed from its own notifier's signal, so the notifier goes later.
+// A connection is closed from its own notifier's signal, so the notifier goes later. A
+// connection refused before it was taken on has no notifier yet.
 void InstanceServer::Close(int fd) {
     const auto found = peers_.find(fd);
     if (found != peers_.end()) {

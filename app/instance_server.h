@@ -43,7 +43,6 @@ class InstanceServer final : public QObject {
 
     std::function<void(InstanceRequest)> onRequest_;
     int listener_ = -1;
-    QSocketNotifier* accepting_ = nullptr;
     std::map<int, Peer> peers_;
 };
 

@@ -32,10 +32,9 @@ TrayHostWatch::~TrayHostWatch() {
 }
 
 void TrayHostWatch::WatchBus() {
-    if (watchingBus_) {
+    if (!watcher_.watchedServices().isEmpty()) {
         return;
     }
-    watchingBus_ = true;
     QDBusConnection bus = QDBusConnection::sessionBus();
     watcher_.setConnection(bus);
     watcher_.setWatchMode(QDBusServiceWatcher::WatchForRegistration);

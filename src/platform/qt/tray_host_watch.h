@@ -36,7 +36,6 @@ class TrayHostWatch final : public QObject, public QAbstractNativeEventFilter {
 
     std::function<void()> onHostAppeared_;
     QDBusServiceWatcher watcher_;
-    bool watchingBus_ = false;
     std::unique_ptr<x11::SystemTray> systemTray_;
 };
 
