@@ -24,7 +24,7 @@
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/safe_call.h"
 #include "platform/qt/termination_signals.h"
-#include "platform/qt/window_views.h"
+#include "ui/qt/window_views.h"
 #include "platform/qt/x11_connection.h"
 #include "platform/x11/x11_hot_key.h"
 

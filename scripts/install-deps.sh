@@ -39,6 +39,13 @@ packages=(
     xwayland
     clang-14
     libclang-rt-14-dev
+    g++-mingw-w64-x86-64-posix
+    mingw-w64-tools
+    googletest
+    wine
+    wine64
+    zip
+    unzip
 )
 
 missing=()

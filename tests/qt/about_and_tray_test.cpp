@@ -5,7 +5,7 @@
 
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
-#include "platform/qt/about_view.h"
+#include "ui/qt/about_view.h"
 #include "platform/qt/qt_tray_icon.h"
 
 namespace zelvo {

@@ -4,7 +4,7 @@
 
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
-#include "platform/qt/bar_view.h"
+#include "ui/qt/bar_view.h"
 #include "platform/qt/qt_window_ops.h"
 
 namespace zelvo {

@@ -6,7 +6,7 @@
 
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
-#include "platform/qt/bar_view.h"
+#include "ui/qt/bar_view.h"
 #include "platform/qt/qt_picture.h"
 
 namespace zelvo {

@@ -13,8 +13,8 @@
 
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
-#include "platform/qt/about_view.h"
-#include "platform/qt/settings_view.h"
+#include "ui/qt/about_view.h"
+#include "ui/qt/settings_view.h"
 
 namespace zelvo {
 namespace {

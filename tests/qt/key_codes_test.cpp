@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "platform/qt/key_codes.h"
+#include "ui/qt/key_codes.h"
 
 namespace zelvo {
 

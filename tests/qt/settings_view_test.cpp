@@ -4,7 +4,7 @@
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
 #include "fake/gif_files.h"
-#include "platform/qt/settings_view.h"
+#include "ui/qt/settings_view.h"
 
 namespace zelvo {
 

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#include "platform/qt/fonts.h"
+#include "ui/qt/fonts.h"
 
 namespace zelvo {
 

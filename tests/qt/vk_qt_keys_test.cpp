@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "platform/qt/vk_qt_keys.h"
+#include "ui/qt/vk_qt_keys.h"
 #include "platform/x11/vk_keysyms.h"
 
 namespace zelvo {

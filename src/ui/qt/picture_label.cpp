@@ -1,7 +1,7 @@
-#include "platform/qt/picture_label.h"
+#include "ui/qt/picture_label.h"
 
 #include "platform/qt/qt_picture.h"
-#include "platform/qt/twips.h"
+#include "ui/qt/twips.h"
 
 namespace zelvo {
 

@@ -1,14 +1,14 @@
-#include "platform/qt/bar_view.h"
+#include "ui/qt/bar_view.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QMoveEvent>
 
-#include "platform/qt/fonts.h"
+#include "ui/qt/fonts.h"
 #include "platform/qt/safe_call.h"
-#include "platform/qt/text_sync.h"
-#include "platform/qt/twips.h"
+#include "ui/qt/text_sync.h"
+#include "ui/qt/twips.h"
 #include "platform/qt/x11_connection.h"
 #include "platform/x11/window_state.h"
 

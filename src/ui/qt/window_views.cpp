@@ -1,4 +1,4 @@
-#include "platform/qt/window_views.h"
+#include "ui/qt/window_views.h"
 
 #include <QPixmapCache>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/unit_box_edit.h"
+#include "ui/qt/unit_box_edit.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>

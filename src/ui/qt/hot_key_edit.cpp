@@ -1,8 +1,8 @@
-#include "platform/qt/hot_key_edit.h"
+#include "ui/qt/hot_key_edit.h"
 
 #include <QKeyEvent>
 
-#include "platform/qt/vk_qt_keys.h"
+#include "ui/qt/vk_qt_keys.h"
 
 namespace zelvo {
 namespace {

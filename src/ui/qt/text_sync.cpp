@@ -1,4 +1,4 @@
-#include "platform/qt/text_sync.h"
+#include "ui/qt/text_sync.h"
 
 #include <QString>
 

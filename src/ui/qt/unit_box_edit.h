@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/filtered_line_edit.h"
+#include "ui/qt/filtered_line_edit.h"
 
 namespace zelvo {
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "control/window_set.h"
-#include "platform/qt/about_view.h"
-#include "platform/qt/bar_view.h"
+#include "ui/qt/about_view.h"
+#include "ui/qt/bar_view.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_window_ops.h"
-#include "platform/qt/settings_view.h"
+#include "ui/qt/settings_view.h"
 
 namespace zelvo {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/vk_qt_keys.h"
+#include "ui/qt/vk_qt_keys.h"
 
 #include <initializer_list>
 #include <span>

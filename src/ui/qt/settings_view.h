@@ -12,10 +12,10 @@
 #include <functional>
 
 #include "control/form2.h"
-#include "platform/qt/filtered_line_edit.h"
-#include "platform/qt/hot_key_edit.h"
-#include "platform/qt/picture_label.h"
-#include "platform/qt/up_down_arrows.h"
+#include "ui/qt/filtered_line_edit.h"
+#include "ui/qt/hot_key_edit.h"
+#include "ui/qt/picture_label.h"
+#include "ui/qt/up_down_arrows.h"
 
 namespace zelvo {
 

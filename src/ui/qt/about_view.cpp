@@ -1,8 +1,8 @@
-#include "platform/qt/about_view.h"
+#include "ui/qt/about_view.h"
 
 #include <QFrame>
 
-#include "platform/qt/fonts.h"
+#include "ui/qt/fonts.h"
 #include "platform/qt/program_icon.h"
 #include "platform/qt/safe_call.h"
 

@@ -1,11 +1,11 @@
-#include "platform/qt/settings_view.h"
+#include "ui/qt/settings_view.h"
 
 #include <QCloseEvent>
 
-#include "platform/qt/fonts.h"
+#include "ui/qt/fonts.h"
 #include "platform/qt/safe_call.h"
-#include "platform/qt/text_sync.h"
-#include "platform/qt/twips.h"
+#include "ui/qt/text_sync.h"
+#include "ui/qt/twips.h"
 
 namespace zelvo {
 namespace {

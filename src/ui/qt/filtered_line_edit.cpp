@@ -1,9 +1,9 @@
-#include "platform/qt/filtered_line_edit.h"
+#include "ui/qt/filtered_line_edit.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
-#include "platform/qt/key_codes.h"
+#include "ui/qt/key_codes.h"
 
 namespace zelvo {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/up_down_arrows.h"
+#include "ui/qt/up_down_arrows.h"
 
 namespace zelvo {
 

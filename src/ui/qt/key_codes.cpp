@@ -1,4 +1,4 @@
-#include "platform/qt/key_codes.h"
+#include "ui/qt/key_codes.h"
 
 namespace zelvo {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/fonts.h"
+#include "ui/qt/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

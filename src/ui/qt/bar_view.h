@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "bar/form1.h"
-#include "platform/qt/picture_label.h"
-#include "platform/qt/unit_box_edit.h"
+#include "ui/qt/picture_label.h"
+#include "ui/qt/unit_box_edit.h"
 
 namespace zelvo {
 
