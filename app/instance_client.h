@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/instance_request.h"
+#include "session/instance_request.h"
 
 namespace zelvo {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "app/instance_request.h"
+#include "session/instance_request.h"
 
 class QSocketNotifier;
 

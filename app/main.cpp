@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
-#include "app/command_line.h"
 #include "app/display_choice.h"
 #include "app/instance_client.h"
 #include "app/instance_server.h"
+#include "session/command_line.h"
 
 #include "control/hotkey2.h"
 #include "control/window_set.h"
@@ -24,55 +26,16 @@
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/safe_call.h"
 #include "platform/qt/termination_signals.h"
-#include "ui/qt/window_views.h"
 #include "platform/qt/x11_connection.h"
 #include "platform/x11/x11_hot_key.h"
-
-namespace {
-
-using zelvo::CommandKind;
-using zelvo::InstanceRequest;
-
-InstanceRequest RequestOf(CommandKind kind) {
-    switch (kind) {
-        case CommandKind::Toggle:
-            return InstanceRequest::Toggle;
-        case CommandKind::Quit:
-            return InstanceRequest::Quit;
-        default:
-            return InstanceRequest::Show;
-    }
-}
-
-// Answers the command line itself where it can; the exit status then, or -1 when the
-// program goes on.
-int AnswerCommandLine(const zelvo::Command& command) {
-    switch (command.kind) {
-        case CommandKind::Help:
-            std::fputs(zelvo::UsageText().c_str(), stdout);
-            return 0;
-        case CommandKind::Version:
-            std::fputs(zelvo::VersionText().c_str(), stdout);
-            return 0;
-        case CommandKind::Wrong:
-            std::fprintf(stderr, "zelvo: %s\n%s", command.problem.c_str(),
-                         zelvo::UsageText().c_str());
-            return 2;
-        default:
-            return -1;
-    }
-}
-
-}  // namespace
+#include "ui/qt/window_views.h"
 
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    const zelvo::Command command = zelvo::ParseCommandLine(arguments);
-    if (const int status = AnswerCommandLine(command); status >= 0) {
-        return status;
+    const zelvo::Command command =
+        zelvo::ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    if (const auto answer = zelvo::AnswerCommandLine(command)) {
+        std::fputs(answer->text.c_str(), answer->error ? stderr : stdout);
+        return answer->status;
     }
 
     // One Zelvo per session: a later start hands its request to the running one.
@@ -83,17 +46,17 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     zelvo::InstanceLock instanceLock;
-    switch (zelvo::ClaimInstance(*instanceFolder, RequestOf(command.kind), instanceLock)) {
+    switch (zelvo::ClaimInstance(*instanceFolder, zelvo::RequestOf(command.kind), instanceLock)) {
         case zelvo::Claim::HandedOver:
             return 0;
         case zelvo::Claim::NoAnswer:
-            std::fputs("zelvo: the running Zelvo does not answer\n", stderr);
+            std::fputs(zelvo::kNoAnswerText.data(), stderr);
             return 1;
         case zelvo::Claim::Running:
             break;
     }
-    if (command.kind == CommandKind::Quit) {
-        std::fputs("zelvo: no Zelvo is running\n", stderr);
+    if (command.kind == zelvo::CommandKind::Quit) {
+        std::fputs(zelvo::kNoneRunningText.data(), stderr);
         return 0;
     }
     if (!zelvo::ChooseDisplay(problem)) {
@@ -161,19 +124,8 @@ int main(int argc, char* argv[]) {
     TerminationSignals terminationSignals(endProgram);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, endProgram);
 
-    InstanceServer instanceServer([&](InstanceRequest request) {
-        switch (request) {
-            case InstanceRequest::Show:
-                handle([&] { windows.dialog.pulldown2_bar_out_Click(); });
-                break;
-            case InstanceRequest::Toggle:
-                handle([&] { windows.dialog.SendHotKeyMessage(); });
-                break;
-            case InstanceRequest::Quit:
-                endProgram();
-                break;
-        }
-    });
+    InstanceServer instanceServer(
+        [&](InstanceRequest request) { handle([&] { CarryOut(request, windows.dialog); }); });
     if (!instanceServer.Listen(InstanceSocketPath(*instanceFolder))) {
         std::fputs(
             "zelvo: cannot listen on the instance socket; later starts cannot reach this "
@@ -182,7 +134,7 @@ int main(int argc, char* argv[]) {
     }
 
     handle([&] { windows.Start(); });
-    if (command.kind == CommandKind::Show || command.kind == CommandKind::Toggle) {
+    if (ShowsBarAtStart(command.kind)) {
         handle([&] { windows.dialog.pulldown2_bar_out_Click(); });
     }
     return QApplication::exec();

@@ -9,11 +9,8 @@
 #include <array>
 #include <future>
 
-#include "app/command_line.h"
 #include "app/instance_client.h"
 #include "app/instance_server.h"
-
-Q_DECLARE_METATYPE(zelvo::CommandKind)
 
 namespace zelvo {
 namespace {
@@ -35,39 +32,6 @@ class InstanceChannelTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void commandLines_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<CommandKind>("kind");
-        const QString program = QStringLiteral("zelvo");
-        QTest::newRow("plain") << QStringList{program} << CommandKind::Start;
-        QTest::newRow("show") << QStringList{program, "--show"} << CommandKind::Show;
-        QTest::newRow("toggle") << QStringList{program, "--toggle"} << CommandKind::Toggle;
-        QTest::newRow("quit") << QStringList{program, "--quit"} << CommandKind::Quit;
-        QTest::newRow("help wins")
-            << QStringList{program, "--toggle", "--help"} << CommandKind::Help;
-        QTest::newRow("version") << QStringList{program, "--version"} << CommandKind::Version;
-        QTest::newRow("unknown") << QStringList{program, "--frobnicate"} << CommandKind::Wrong;
-        QTest::newRow("two commands")
-            << QStringList{program, "--show", "--quit"} << CommandKind::Wrong;
-        QTest::newRow("an argument") << QStringList{program, "file.txt"} << CommandKind::Wrong;
-        QTest::newRow("short help") << QStringList{program, "-h"} << CommandKind::Wrong;
-    }
-    void commandLines() {
-        QFETCH(QStringList, arguments);
-        QFETCH(CommandKind, kind);
-        const Command command = ParseCommandLine(arguments);
-        QCOMPARE(command.kind, kind);
-        QCOMPARE(command.problem.empty(), kind != CommandKind::Wrong);
-    }
-
-    void versionAndUsageFollowGnuConventions() {
-        QVERIFY(VersionText().rfind("Zelvo 2.5.0β\nCopyright (C) 2026 ", 0) == 0);
-        QVERIFY(UsageText().rfind("Usage: zelvo [OPTION]\n", 0) == 0);
-        for (const char* option : {"--show", "--toggle", "--quit", "--help", "--version"}) {
-            QVERIFY2(UsageText().find(option) != std::string::npos, option);
-        }
-    }
-
     void requestsReachTheRunningZelvoAndAreAnswered() {
         std::vector<InstanceRequest> received;
         InstanceServer server([&](InstanceRequest request) { received.push_back(request); });

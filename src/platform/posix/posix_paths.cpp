@@ -62,8 +62,8 @@ PosixPaths::PosixPaths(std::string executable, Environment environment)
     : executable_(std::move(executable)),
       programFolder_(std::filesystem::path(executable_).parent_path().string()),
       environment_(std::move(environment)),
-      portable_(Exists(std::filesystem::path(programFolder_) / "setting.ini") ||
-                Exists(std::filesystem::path(programFolder_) / "portable")) {}
+      portable_(
+          IsPortableFolder(programFolder_, [](const std::string& path) { return Exists(path); })) {}
 
 std::string PosixPaths::BaseFolder(const char* variable, const char* fallback) const {
     const std::optional<std::string> value = environment_(variable);
@@ -78,10 +78,8 @@ std::string PosixPaths::DataFolder() const {
 }
 
 std::string PosixPaths::SettingsFile() const {
-    if (portable_) {
-        return Joined(programFolder_, "setting.ini");
-    }
-    return Joined(BaseFolder("XDG_CONFIG_HOME", ".config"), "zelvo/setting.ini");
+    return SettingsFileFor(portable_, ::access(programFolder_.c_str(), W_OK) == 0, programFolder_,
+                           PosixUserSettingsFolder(environment_));
 }
 
 std::vector<std::string> PosixPaths::SkinFolders() const {

@@ -5,11 +5,9 @@
 #include <string>
 
 #include "platform/paths.h"
+#include "session/settings_place.h"
 
 namespace zelvo {
-
-// Looks up an environment variable; nullopt when it is not set.
-using Environment = std::function<std::optional<std::string>(const char* name)>;
 
 // The process's own environment, with HOME taken from the user database when unset.
 std::optional<std::string> ProcessEnvironment(const char* name);
@@ -18,7 +16,8 @@ inline constexpr const char* kApplicationId = "org.zelvo.Zelvo";
 
 // The paths of a program at `executable`, after the XDG base directory rules: it is
 // portable when its folder holds setting.ini or a file named "portable", installed
-// otherwise (its data then lies in ../share/zelvo beside its bin folder).
+// otherwise (its data then lies in ../share/zelvo beside its bin folder). A portable
+// program in a folder it may not write to keeps its settings in the user's folder.
 class PosixPaths final : public Paths {
   public:
     explicit PosixPaths(std::string executable, Environment environment = ProcessEnvironment);

@@ -4,10 +4,26 @@
 #include <string>
 #include <string_view>
 
+#include "session/command_line.h"
+
 namespace zelvo {
+
+class Form2;
 
 // What a second start asks of the Zelvo already running.
 enum class InstanceRequest { Show, Toggle, Quit };
+
+// The request a command hands to the running Zelvo: a plain start shows its bar.
+InstanceRequest RequestOf(CommandKind kind);
+
+// Carries out a request that reached the running Zelvo with the model call the same
+// wish makes from its menus or its hot key.
+void CarryOut(InstanceRequest request, Form2& dialog);
+
+// What a later start says when the running Zelvo does not answer, or when --quit
+// finds none.
+inline constexpr std::string_view kNoAnswerText = "zelvo: the running Zelvo does not answer\n";
+inline constexpr std::string_view kNoneRunningText = "zelvo: no Zelvo is running\n";
 
 // A request travels as one word and a line feed; the running Zelvo answers "ok"
 // and a line feed once it has acted on it.

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "control/window_set.h"
+#include "fake/fake_platform.h"
+#include "session/command_line.h"
+#include "session/instance_request.h"
+#include "session/settings_place.h"
+
+namespace zelvo {
+namespace {
+
+CommandKind KindOf(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "zelvo");
+    return ParseCommandLine(arguments).kind;
+}
+
+TEST(CommandLineTest, EachVerbAndItsMistakes) {
+    EXPECT_EQ(KindOf({}), CommandKind::Start);
+    EXPECT_EQ(KindOf({"--show"}), CommandKind::Show);
+    EXPECT_EQ(KindOf({"-toggle"}), CommandKind::Toggle);
+    EXPECT_EQ(KindOf({"--quit"}), CommandKind::Quit);
+    EXPECT_EQ(KindOf({"--toggle", "--help"}), CommandKind::Help);
+    EXPECT_EQ(KindOf({"--version"}), CommandKind::Version);
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {"--frobnicate"}, {"--show", "--quit"}, {"file.txt"}, {"-h"}, {"-"}, {"--show=1"}}) {
+        std::vector<std::string> arguments = wrong;
+        arguments.insert(arguments.begin(), "zelvo");
+        const Command command = ParseCommandLine(arguments);
+        EXPECT_EQ(command.kind, CommandKind::Wrong) << wrong.front();
+        EXPECT_FALSE(command.problem.empty()) << wrong.front();
+    }
+}
+
+TEST(CommandLineTest, AnswersFollowGnuConventions) {
+    EXPECT_EQ(VersionText().rfind("Zelvo 2.5.0β\nCopyright (C) 2026 ", 0), 0U);
+    EXPECT_EQ(UsageText().rfind("Usage: zelvo [OPTION]\n", 0), 0U);
+    for (const char* option : {"--show", "--toggle", "--quit", "--help", "--version"}) {
+        EXPECT_NE(UsageText().find(option), std::string::npos) << option;
+    }
+    const auto help = AnswerCommandLine({CommandKind::Help, {}});
+    ASSERT_TRUE(help.has_value());
+    EXPECT_EQ(help->status, 0);
+    EXPECT_FALSE(help->error);
+
+    const auto wrong = AnswerCommandLine(ParseCommandLine({"zelvo", "--frobnicate"}));
+    ASSERT_TRUE(wrong.has_value());
+    EXPECT_EQ(wrong->status, 2);
+    EXPECT_TRUE(wrong->error);
+    EXPECT_EQ(wrong->text.rfind("zelvo: Unknown option '--frobnicate'.\nUsage: ", 0), 0U);
+
+    EXPECT_FALSE(AnswerCommandLine({CommandKind::Toggle, {}}).has_value());
+    EXPECT_TRUE(ShowsBarAtStart(CommandKind::Toggle));
+    EXPECT_FALSE(ShowsBarAtStart(CommandKind::Start));
+}
+
+TEST(InstanceRequestTest, LinesRoundTripAndNothingElseIsARequest) {
+    for (const InstanceRequest request :
+         {InstanceRequest::Show, InstanceRequest::Toggle, InstanceRequest::Quit}) {
+        std::string line = RequestLine(request);
+        ASSERT_EQ(line.back(), '\n');
+        line.pop_back();
+        EXPECT_EQ(ParseRequestLine(line), request);
+    }
+    EXPECT_FALSE(ParseRequestLine("show\n").has_value());
+    EXPECT_FALSE(ParseRequestLine("SHOW").has_value());
+    EXPECT_FALSE(ParseRequestLine("").has_value());
+    EXPECT_EQ(RequestOf(CommandKind::Start), InstanceRequest::Show);
+    EXPECT_EQ(RequestOf(CommandKind::Toggle), InstanceRequest::Toggle);
+    EXPECT_EQ(RequestOf(CommandKind::Quit), InstanceRequest::Quit);
+}
+
+// A request from a later start does what the tray menu, the hot key and 終了 do.
+TEST(InstanceRequestTest, RequestsMakeTheModelCallsOfTheMenusAndTheHotKey) {
+    fake::FakePlatform fake;
+    fake.paths.programFolder = "/program";
+    WindowSet windows{fake.platform};
+    windows.Start();
+    windows.bar.Visible = false;
+
+    CarryOut(InstanceRequest::Show, windows.dialog);
+    EXPECT_TRUE(windows.bar.Visible);
+
+    fake.windowOps.barForeground = true;
+    CarryOut(InstanceRequest::Toggle, windows.dialog);
+    EXPECT_FALSE(windows.bar.Visible);  // a bar in front is put away, as the hot key does
+
+    fake.textFiles.writes = 0;
+    CarryOut(InstanceRequest::Quit, windows.dialog);
+    EXPECT_EQ(fake.textFiles.writes, 1);
+    EXPECT_EQ(fake.toolkit.quits, 1);
+}
+
+std::optional<std::string> From(const std::map<std::string, std::string>& variables,
+                                const char* name) {
+    const auto found = variables.find(name);
+    return found == variables.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+TEST(SettingsPlaceTest, PortableOnlyWithASettingsFileOrAMarkerBesideTheProgram) {
+    std::set<std::string> present;
+    const auto exists = [&present](const std::string& path) { return present.count(path) != 0; };
+    EXPECT_FALSE(IsPortableFolder("/opt/zelvo", exists));
+    present = {"/opt/zelvo/portable"};
+    EXPECT_TRUE(IsPortableFolder("/opt/zelvo", exists));
+    present = {"/opt/zelvo/setting.ini"};
+    EXPECT_TRUE(IsPortableFolder("/opt/zelvo/", exists));
+    present = {"/opt/zelvo/skin/portable"};
+    EXPECT_FALSE(IsPortableFolder("/opt/zelvo", exists));
+}
+
+TEST(SettingsPlaceTest, TheUsersFolderOnEachSystem) {
+    std::map<std::string, std::string> variables{{"HOME", "/home/user"}};
+    const Environment environment = [&variables](const char* name) {
+        return From(variables, name);
+    };
+    EXPECT_EQ(PosixUserSettingsFolder(environment), "/home/user/.config/zelvo");
+    variables["XDG_CONFIG_HOME"] = "relative";
+    EXPECT_EQ(PosixUserSettingsFolder(environment), "/home/user/.config/zelvo");
+    variables["XDG_CONFIG_HOME"] = "/cfg/";
+    EXPECT_EQ(PosixUserSettingsFolder(environment), "/cfg/zelvo");
+
+    variables = {{"APPDATA", R"(C:\Users\太郎\AppData\Roaming)"}};
+    EXPECT_EQ(WindowsUserSettingsFolder(environment), "C:/Users/太郎/AppData/Roaming/Zelvo");
+    variables = {{"APPDATA", R"(\\server\profiles\taro)"}};
+    EXPECT_EQ(WindowsUserSettingsFolder(environment), "//server/profiles/taro/Zelvo");
+    variables = {{"APPDATA", "Roaming"}, {"USERPROFILE", R"(D:\Users\hanako)"}};
+    EXPECT_EQ(WindowsUserSettingsFolder(environment), "D:/Users/hanako/AppData/Roaming/Zelvo");
+}
+
+// A portable program in a folder the user may not write to (Program Files, a
+// read-only share) keeps its settings in the user's folder rather than losing them.
+TEST(SettingsPlaceTest, SettingsStayBesideAPortableProgramOnlyWhereTheyCanBeWritten) {
+    EXPECT_EQ(SettingsFileFor(true, true, "C:/Zelvo", "C:/Users/u/AppData/Roaming/Zelvo"),
+              "C:/Zelvo/setting.ini");
+    EXPECT_EQ(SettingsFileFor(true, false, "C:/Zelvo", "C:/Users/u/AppData/Roaming/Zelvo"),
+              "C:/Users/u/AppData/Roaming/Zelvo/setting.ini");
+    EXPECT_EQ(SettingsFileFor(false, true, "/usr/bin", "/home/u/.config/zelvo"),
+              "/home/u/.config/zelvo/setting.ini");
+}
+
+}  // namespace
+}  // namespace zelvo
