@@ -24,7 +24,7 @@
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/qt_window_ops.h"
-#include "platform/qt/safe_call.h"
+#include "platform/safe_call.h"
 #include "platform/qt/termination_signals.h"
 #include "platform/qt/x11_connection.h"
 #include "platform/x11/x11_hot_key.h"

@@ -4,7 +4,7 @@
 #   skins/skin_default/  light grey-blue, the look used when nothing is chosen
 #   skins/skin_dark/     charcoal with cyan labels
 #   skins/skin_sakura/   warm cherry-blossom pastel
-#   src/platform/qt/builtin/  plain grey pictures compiled into the program,
+#   src/platform/builtin/  plain grey pictures compiled into the program,
 #                             used when a skin file is missing, and the icon
 #
 # Every skin holds ten GIF pictures, 33 px high:
@@ -356,8 +356,8 @@ icon() {
 look_default; draw_set "$repo_root/skins/skin_default"
 look_dark;    draw_set "$repo_root/skins/skin_dark"
 look_sakura;  draw_set "$repo_root/skins/skin_sakura"
-look_builtin; draw_set "$repo_root/src/platform/qt/builtin"
-icon 32 "$repo_root/src/platform/qt/builtin/zelvo.png"
-icon 16 "$repo_root/src/platform/qt/builtin/zelvo16.png"
+look_builtin; draw_set "$repo_root/src/platform/builtin"
+icon 32 "$repo_root/src/platform/builtin/zelvo.png"
+icon 16 "$repo_root/src/platform/builtin/zelvo16.png"
 
-echo "draw-skins: pictures written under skins/ and src/platform/qt/builtin/"
+echo "draw-skins: pictures written under skins/ and src/platform/builtin/"

@@ -14,7 +14,11 @@
 #include "platform/atom_table.h"
 #include "platform/eval/expression_evaluator.h"
 #include "platform/platform.h"
+#ifdef _WIN32
+#include "platform/win32/win32_folders.h"
+#else
 #include "platform/posix/posix_folders.h"
+#endif
 #include "platform/toolkit.h"
 
 namespace zelvo::fake {

@@ -91,9 +91,10 @@ class ProgramFolder {
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
-    std::string path() const { return root_.string(); }
+    // Paths with "/", as the models write them on every system.
+    std::string path() const { return root_.generic_string(); }
     std::filesystem::path SkinFolder(const std::string& name) const {
-        return root_ / "skin" / name;
+        return std::filesystem::path(path() + "/skin/" + name);
     }
 
     // A skin with all ten pictures at their usual sizes, separators `separatorWidth` wide.
@@ -105,8 +106,9 @@ class ProgramFolder {
         }
     }
     std::filesystem::path SkinFile(const std::string& name, int slot) const {
-        return SkinFolder(name) /
-               (std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))) + ".gif");
+        return std::filesystem::path(SkinFolder(name).string() + "/" +
+                                     std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))) +
+                                     ".gif");
     }
 
   private:

@@ -5,7 +5,6 @@
 #include "conversion/notices.h"
 #include "fake/fake_platform.h"
 #include "platform/atom_table.h"
-#include "platform/portal/shortcut_trigger.h"
 
 namespace zelvo {
 namespace {
@@ -164,17 +163,6 @@ TEST_F(HotKeyCommandTest, AKeyThatReachesOnlyOurWindowsIsExplainedAtSet) {
     EXPECT_NE(fake.toolkit.messages[0].prompt.find("zelvo --toggle"), std::string::npos);
     CaptureAndSet(0, 0);
     EXPECT_EQ(fake.toolkit.messages.size(), 1U);
-}
-
-TEST(ShortcutTriggerTest, HotKeysReadAsFreedesktopTriggers) {
-    EXPECT_EQ(ShortcutTrigger(2 | 1, 'K'), "CTRL+ALT+k");
-    EXPECT_EQ(ShortcutTrigger(4, '7'), "SHIFT+7");
-    EXPECT_EQ(ShortcutTrigger(2 | 1 | 4, 0x70), "CTRL+ALT+SHIFT+F1");  // VK_F1
-    EXPECT_EQ(ShortcutTrigger(2, 0x87), "CTRL+F24");                   // VK_F24
-    EXPECT_EQ(ShortcutTrigger(1, 0x20), "ALT+space");
-    EXPECT_EQ(ShortcutTrigger(0, 0x2E), "Delete");
-    EXPECT_EQ(ShortcutTrigger(2, 0), "");     // no key
-    EXPECT_EQ(ShortcutTrigger(2, 0xFF), "");  // a key without a name there
 }
 
 TEST_F(HotKeyCommandTest, StartUpNormalisesTheStoredFields) {

@@ -168,8 +168,12 @@ TEST_F(SkinsTest, EmptyOrMissingSkinFolderListsNothing) {
 
 TEST_F(SkinsTest, FolderLinksListEachRealFolderOnce) {
     std::filesystem::create_directories(folder.SkinFolder("loop"));
+    std::error_code linkError;
     std::filesystem::create_directory_symlink(folder.SkinFolder("loop"),
-                                              folder.SkinFolder("loop") / "again");
+                                              folder.SkinFolder("loop") / "again", linkError);
+    if (linkError) {
+        GTEST_SKIP() << "folder links cannot be made here: " << linkError.message();
+    }
     std::filesystem::create_directories(folder.SkinFolder("real"));
     std::filesystem::create_directory_symlink(folder.SkinFolder("real"),
                                               folder.SkinFolder("x_link"));

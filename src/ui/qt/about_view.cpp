@@ -4,7 +4,7 @@
 
 #include "ui/qt/fonts.h"
 #include "platform/qt/program_icon.h"
-#include "platform/qt/safe_call.h"
+#include "platform/safe_call.h"
 
 namespace zelvo {
 namespace {

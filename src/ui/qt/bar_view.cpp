@@ -6,7 +6,7 @@
 #include <QMoveEvent>
 
 #include "ui/qt/fonts.h"
-#include "platform/qt/safe_call.h"
+#include "platform/safe_call.h"
 #include "ui/qt/text_sync.h"
 #include "ui/qt/twips.h"
 #include "platform/qt/x11_connection.h"

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 
 #include "ui/qt/fonts.h"
-#include "platform/qt/safe_call.h"
+#include "platform/safe_call.h"
 #include "ui/qt/text_sync.h"
 #include "ui/qt/twips.h"
 

@@ -5,8 +5,9 @@
 
 namespace zelvo {
 
-// Runs a model handler from a Qt event. Nothing may propagate through Qt's event
-// loop: a handler that fails leaves the models as they are and the program running.
+// Runs a model handler from a window event. Nothing may propagate through the
+// toolkit's event loop or a window procedure: a handler that fails leaves the models
+// as they are and the program running.
 template <typename Handler>
 void SafeCall(Handler&& handler) noexcept {
     try {

@@ -1,0 +1,70 @@
+# The native Windows program: the same models on the Win32 platform, without Qt.
+# Static (no compiler runtime DLLs beside it), Unicode, W functions only.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WINVER=0x0A00 _WIN32_WINNT=0x0A00)
+add_link_options(-static)
+
+add_subdirectory(src)
+
+file(GLOB app_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
+add_executable(zelvo WIN32 ${app_sources} ${CMAKE_SOURCE_DIR}/app/win32/zelvo.rc)
+target_include_directories(zelvo PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(zelvo PRIVATE zelvo_ui_win32)
+target_link_options(zelvo PRIVATE -municode)
+set_target_properties(zelvo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The program's icon at every size the shell asks for, from the packaged pictures.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(icon_sizes 16 24 32 48 64 128 256)
+set(icon_pictures)
+foreach(size IN LISTS icon_sizes)
+    list(APPEND icon_pictures ${CMAKE_SOURCE_DIR}/packaging/icons/zelvo-${size}.png)
+endforeach()
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/zelvo.ico
+    COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/make-ico.py
+            ${CMAKE_BINARY_DIR}/zelvo.ico ${icon_pictures}
+    DEPENDS ${CMAKE_SOURCE_DIR}/scripts/make-ico.py ${icon_pictures} VERBATIM)
+add_custom_target(zelvo_icon DEPENDS ${CMAKE_BINARY_DIR}/zelvo.ico)
+add_dependencies(zelvo zelvo_icon)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/app/win32/zelvo.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/zelvo.ico;${CMAKE_SOURCE_DIR}/app/win32/zelvo.manifest")
+target_include_directories(zelvo PRIVATE ${CMAKE_BINARY_DIR})
+configure_file(${CMAKE_SOURCE_DIR}/app/win32/version.h.in ${CMAKE_BINARY_DIR}/version.h @ONLY)
+
+# The build folder is the program folder: zelvo.exe with skin\, the help and the
+# portable marker beside it.
+file(GLOB shipped_skins LIST_DIRECTORIES true RELATIVE ${CMAKE_SOURCE_DIR}/skins
+     CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/skin_*)
+set(skin_copies)
+foreach(skin IN LISTS shipped_skins)
+    list(APPEND skin_copies COMMAND ${CMAKE_COMMAND} -E copy_directory
+         ${CMAKE_SOURCE_DIR}/skins/${skin} ${CMAKE_BINARY_DIR}/skin/${skin})
+endforeach()
+add_custom_target(zelvo_skins ALL ${skin_copies} VERBATIM)
+add_dependencies(zelvo zelvo_skins)
+file(TOUCH ${CMAKE_BINARY_DIR}/portable)
+configure_file(${CMAKE_SOURCE_DIR}/help/help.chm ${CMAKE_BINARY_DIR}/help.chm COPYONLY)
+file(GLOB help_pages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*.html)
+set(help_files ${help_pages} ${CMAKE_SOURCE_DIR}/help/style.css)
+foreach(file IN LISTS help_files)
+    get_filename_component(name ${file} NAME)
+    configure_file(${file} ${CMAKE_BINARY_DIR}/help/${name} COPYONLY)
+endforeach()
+
+# The zip of the program folder: Zelvo\ with the program, its skins, the help and the
+# portable marker.
+install(TARGETS zelvo RUNTIME DESTINATION .)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/skin DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/help.chm ${CMAKE_BINARY_DIR}/portable DESTINATION .)
+install(FILES ${help_files} DESTINATION help)
+set(CPACK_PACKAGE_NAME zelvo)
+set(CPACK_PACKAGE_VENDOR "The Zelvo developers")
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME zelvo-${PROJECT_VERSION}-windows-x64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+
+enable_testing()
+add_subdirectory(tests)

@@ -1,0 +1,20 @@
+#include "platform/portal/shortcut_trigger.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvo {
+namespace {
+
+TEST(ShortcutTriggerTest, HotKeysReadAsFreedesktopTriggers) {
+    EXPECT_EQ(ShortcutTrigger(2 | 1, 'K'), "CTRL+ALT+k");
+    EXPECT_EQ(ShortcutTrigger(4, '7'), "SHIFT+7");
+    EXPECT_EQ(ShortcutTrigger(2 | 1 | 4, 0x70), "CTRL+ALT+SHIFT+F1");  // VK_F1
+    EXPECT_EQ(ShortcutTrigger(2, 0x87), "CTRL+F24");                   // VK_F24
+    EXPECT_EQ(ShortcutTrigger(1, 0x20), "ALT+space");
+    EXPECT_EQ(ShortcutTrigger(0, 0x2E), "Delete");
+    EXPECT_EQ(ShortcutTrigger(2, 0), "");     // no key
+    EXPECT_EQ(ShortcutTrigger(2, 0xFF), "");  // a key without a name there
+}
+
+}  // namespace
+}  // namespace zelvo

@@ -1,0 +1,33 @@
+# The Windows build's tests, run under Wine: GoogleTest built for the target from
+# Debian's googletest sources, the shared unit tests on the fake platform, and the
+# Win32 layer's own tests. Every test runs in one Wine prefix of the build folder,
+# its server kept running by the wine fixture.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+add_library(zelvo_fake INTERFACE)
+target_include_directories(zelvo_fake INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(zelvo_fake INTERFACE zelvo_core zelvo_session zelvo_win32)
+
+add_executable(zelvo_unit_tests ${shared_unit_tests})
+target_link_libraries(zelvo_unit_tests PRIVATE zelvo_fake gtest_main)
+
+file(GLOB win32_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win32/*_test.cpp)
+add_executable(zelvo_win32_tests ${win32_tests})
+target_link_libraries(zelvo_win32_tests PRIVATE zelvo_fake zelvo_ui_win32 gtest_main)
+
+set(wine_environment
+    "WINEPREFIX=${CMAKE_BINARY_DIR}/wine"
+    "WINEDEBUG=-all"
+    "WINEDLLOVERRIDES=mscoree,mshtml=")
+add_test(NAME wine_prefix COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/wine_prefix.sh start)
+add_test(NAME wine_prefix_end COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/wine_prefix.sh stop)
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+set_tests_properties(wine_prefix_end PROPERTIES FIXTURES_CLEANUP wine)
+
+add_test(NAME unit COMMAND zelvo_unit_tests)
+add_test(NAME win32 COMMAND zelvo_win32_tests)
+set_tests_properties(unit win32 PROPERTIES LABELS unit FIXTURES_REQUIRED wine TIMEOUT 300)
+set_tests_properties(wine_prefix wine_prefix_end unit win32 PROPERTIES
+                     ENVIRONMENT "${wine_environment}")
