@@ -31,3 +31,13 @@ add_test(NAME win32 COMMAND zelvo_win32_tests)
 set_tests_properties(unit win32 PROPERTIES LABELS unit FIXTURES_REQUIRED wine TIMEOUT 300)
 set_tests_properties(wine_prefix wine_prefix_end unit win32 PROPERTIES
                      ENVIRONMENT "${wine_environment}")
+
+# End to end: the program under Wine on Xvfb and openbox, beside the Linux build of
+# the same sources for the settings file both read and write.
+set(ZELVO_LINUX_PROGRAM ${CMAKE_SOURCE_DIR}/build/release/zelvo CACHE FILEPATH
+    "The Linux build's program, for the settings round trip")
+add_test(NAME e2e_wine_smoke
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wine_smoke_test.sh ${CMAKE_BINARY_DIR}
+                 ${ZELVO_LINUX_PROGRAM})
+set_tests_properties(e2e_wine_smoke PROPERTIES LABELS e2e FIXTURES_REQUIRED wine TIMEOUT 300
+                     ENVIRONMENT "${wine_environment}")

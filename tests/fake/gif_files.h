@@ -106,9 +106,9 @@ class ProgramFolder {
         }
     }
     std::filesystem::path SkinFile(const std::string& name, int slot) const {
-        return std::filesystem::path(SkinFolder(name).string() + "/" +
-                                     std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))) +
-                                     ".gif");
+        return std::filesystem::path(
+            SkinFolder(name).string() + "/" +
+            std::string(kSkinRoles.at(static_cast<std::size_t>(slot - 1))) + ".gif");
     }
 
   private:
