@@ -31,25 +31,8 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/app/win32/zelvo.rc PROPERTIES
 target_include_directories(zelvo PRIVATE ${CMAKE_BINARY_DIR})
 configure_file(${CMAKE_SOURCE_DIR}/app/win32/version.h.in ${CMAKE_BINARY_DIR}/version.h @ONLY)
 
-# The build folder is the program folder: zelvo.exe with skin\, the help and the
-# portable marker beside it.
-file(GLOB shipped_skins LIST_DIRECTORIES true RELATIVE ${CMAKE_SOURCE_DIR}/skins
-     CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/skin_*)
-set(skin_copies)
-foreach(skin IN LISTS shipped_skins)
-    list(APPEND skin_copies COMMAND ${CMAKE_COMMAND} -E copy_directory
-         ${CMAKE_SOURCE_DIR}/skins/${skin} ${CMAKE_BINARY_DIR}/skin/${skin})
-endforeach()
-add_custom_target(zelvo_skins ALL ${skin_copies} VERBATIM)
-add_dependencies(zelvo zelvo_skins)
-file(TOUCH ${CMAKE_BINARY_DIR}/portable)
-configure_file(${CMAKE_SOURCE_DIR}/help/help.chm ${CMAKE_BINARY_DIR}/help.chm COPYONLY)
-file(GLOB help_pages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*.html)
-set(help_files ${help_pages} ${CMAKE_SOURCE_DIR}/help/style.css)
-foreach(file IN LISTS help_files)
-    get_filename_component(name ${file} NAME)
-    configure_file(${file} ${CMAKE_BINARY_DIR}/help/${name} COPYONLY)
-endforeach()
+include(${CMAKE_SOURCE_DIR}/cmake/program_folder.cmake)
+zelvo_program_folder(zelvo)
 
 # The zip of the program folder: Zelvo\ with the program, its skins, the help and the
 # portable marker.
@@ -68,3 +51,9 @@ include(CPack)
 
 enable_testing()
 add_subdirectory(tests)
+
+# The floor of the start-up benchmark under Wine (bench/wine_startup.sh).
+add_executable(bare_window WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/bare_window.cpp)
+target_include_directories(bare_window PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_options(bare_window PRIVATE -municode)
+set_target_properties(bare_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

@@ -1,12 +1,17 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/console_output.h"
+#include "app/win32/program.h"
+#include "platform/win32/instance_channel.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 #include "session/command_line.h"
+#include "session/instance_request.h"
 
-int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int /*show*/) {
+namespace {
+
+std::vector<std::string> Arguments() {
     int count = 0;
     wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> words;
@@ -14,9 +19,48 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
         words.push_back(zelvo::win32::Narrow(arguments[i]));
     }
     ::LocalFree(arguments);
-    const zelvo::Command command = zelvo::ParseCommandLine(words);
-    if (const auto answer = zelvo::AnswerCommandLine(command)) {
+    return words;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*show*/) {
+    using namespace zelvo;
+    const Command command = ParseCommandLine(Arguments());
+    if (const auto answer = AnswerCommandLine(command)) {
+        win32::PrintForUser(answer->text, answer->error);
         return answer->status;
     }
-    return 0;
+
+    // One Zelvo per user session: a later start hands its request to the running one.
+    win32::InstanceMutex instanceMutex;
+    if (!instanceMutex.TryAcquire()) {
+        if (win32::SendToRunning(RequestOf(command.kind)) == win32::HandOver::Delivered) {
+            return 0;
+        }
+        win32::PrintForUser(kNoAnswerText, true);
+        return 1;
+    }
+    if (command.kind == CommandKind::Quit) {
+        // Said only where someone reads it: an installer ends Zelvo this way too.
+        win32::PrintToConsole(kNoneRunningText, true);
+        return 0;
+    }
+
+    ::SetCurrentProcessExplicitAppUserModelID(L"org.zelvo.Zelvo");
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS |
+                                                       ICC_HOTKEY_CLASS | ICC_BAR_CLASSES |
+                                                       ICC_TAB_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int status = 0;
+    {
+        win32::Program program(instance);
+        status = program.Run(command.kind);
+    }
+    if (SUCCEEDED(com)) {
+        ::CoUninitialize();
+    }
+    return status;
 }

@@ -5,45 +5,14 @@
 # other program has read and written it again.
 # Usage: wine_smoke_test.sh PROGRAM_FOLDER LINUX_ZELVO
 # (WINEPREFIX names the Wine prefix of the run, made by the wine fixture.)
-source "$(dirname "$0")/lib.sh"
-windows_folder=$1
+source "$(dirname "$0")/wine_lib.sh"
+wine_setup "$1"
 linux_zelvo=$2
-wine=/usr/lib/wine/wine64
 
-e2e_start_display
-mkdir -p "$e2e_work/program" "$e2e_work/linux"
-cp "$windows_folder/zelvo.exe" "$windows_folder/portable" "$e2e_work/program/"
-cp -r "$windows_folder/skin" "$e2e_work/program/skin"
+mkdir -p "$e2e_work/linux"
 cp "$linux_zelvo" "$e2e_work/linux/zelvo"
-cp -r "$windows_folder/skin" "$e2e_work/linux/skin"
+cp -r "$1/skin" "$e2e_work/linux/skin"
 touch "$e2e_work/linux/portable"
-
-# The widest window titled "Zelvo" that is shown: the bar.
-find_wine_bar() {
-    local window width
-    bar_window=
-    for window in $(xdotool search --onlyvisible --name '^Zelvo$' 2>/dev/null); do
-        width=$(xwininfo -id "$window" | awk '/Width:/ { print $NF }')
-        if [ "$width" -gt 100 ]; then
-            bar_window=$window
-        fi
-    done
-    [ -n "$bar_window" ] || return 1
-    read -r bar_x bar_y < <(window_origin "$bar_window")
-}
-
-start_windows_zelvo() {
-    (cd "$e2e_work/program" && exec "$wine" ./zelvo.exe "$@") >"$e2e_work/zelvo.log" 2>&1 &
-    zelvo_pid=$!
-    e2e_pids+=("$zelvo_pid")
-    e2e_wait "the bar" 'find_wine_bar'
-    sleep 0.5  # let the window manager take the new window in before it is clicked
-}
-
-quit_windows_zelvo() {
-    (cd "$e2e_work/program" && "$wine" ./zelvo.exe --quit) >>"$e2e_work/zelvo.log" 2>&1
-    e2e_wait "Zelvo to end" '! kill -0 "$zelvo_pid" 2>/dev/null'
-}
 
 sections() { tr -d '\r' <"$1" | grep -c '^/'; }
 crlf_only() { [ "$(tr -d '\r' <"$1" | wc -l)" = "$(grep -c $'\r$' "$1")" ]; }
@@ -56,6 +25,7 @@ click_box 1
 xdotool type --delay 40 "25.4"
 xdotool key Return
 sleep 0.3
+click_box 0  # a box selects its whole text when it gets the focus
 expected=(25.40 101.60 72.02 1.00 96.00 1440.18)
 for index in 1 2 3 4 5 6; do
     printf '' | xclip -selection clipboard
@@ -98,7 +68,7 @@ e2e_wait "the Linux bar" 'xdotool search --onlyvisible --pid "$linux_pid" --name
 "$e2e_work/linux/zelvo" --quit
 e2e_wait "the Linux Zelvo to end" '! kill -0 "$linux_pid" 2>/dev/null'
 check "the Linux program keeps the Japanese skin name" "skin_和風" \
-    "$(iconv -f CP932 -t UTF-8 "$e2e_work/linux/setting.ini" | tr -d '\r' | grep -A1 '^/SkinPath$' | tail -n 1)"
+    "$(iconv -f CP932 -t UTF-8 "$e2e_work/linux/setting.ini" | tr -d '\r' | grep -a -A1 '^/SkinPath$' | tail -n 1)"
 cp "$e2e_work/linux/setting.ini" "$written"
 start_windows_zelvo
 quit_windows_zelvo

@@ -15,7 +15,9 @@ TEST(WideTextTest, JapaneseAndSupplementaryCharactersRoundTrip) {
 }
 
 TEST(WideTextTest, BrokenUtf8BecomesReplacementCharacters) {
-    EXPECT_EQ(Widen("a\xFF" "b"), L"a\uFFFDb");
+    EXPECT_EQ(Widen("a\xFF"
+                    "b"),
+              L"a\uFFFDb");
     EXPECT_EQ(Widen("\xE3\x81"), L"\uFFFD");
 }
 

@@ -40,10 +40,9 @@ std::vector<std::string> ListSubFolders(const std::string& path) {
     std::vector<std::string> names;
     const std::wstring pattern = Trimmed(win32::WindowsPath(path)) + L"\\*";
     WIN32_FIND_DATAW found{};
-    const HandleCloser search{
-        ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                           nullptr, 0),
-        true};
+    const HandleCloser search{::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                                 FindExSearchNameMatch, nullptr, 0),
+                              true};
     if (search.handle == INVALID_HANDLE_VALUE) {
         return names;
     }
@@ -72,9 +71,9 @@ std::optional<FolderId> IdentifyFolder(const std::string& path) {
         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         return std::nullopt;
     }
-    return FolderId{information.dwVolumeSerialNumber,
-                    (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |
-                        information.nFileIndexLow};
+    return FolderId{
+        information.dwVolumeSerialNumber,
+        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
 }
 
 std::vector<std::string> Win32Folders::SubFolders(const std::string& path) const {
