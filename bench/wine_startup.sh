@@ -23,6 +23,7 @@ map_watch=$(realpath "$release")/bench/map_watch
 source tests/e2e/lib.sh
 e2e_start_display
 export WINEPREFIX=$e2e_work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
 wine=/usr/lib/wine/wine64
 /usr/lib/wine/wineserver -p
 "$wine" wineboot.exe -i >/dev/null 2>&1

@@ -6,8 +6,12 @@
 # Usage: wine_smoke_test.sh PROGRAM_FOLDER LINUX_ZELVO
 # (WINEPREFIX names the Wine prefix of the run, made by the wine fixture.)
 source "$(dirname "$0")/wine_lib.sh"
-wine_setup "$1"
 linux_zelvo=$2
+if [ ! -x "$linux_zelvo" ]; then
+    echo "no Linux program at $linux_zelvo: build the release preset first" >&2
+    exit 1
+fi
+wine_setup "$1"
 
 mkdir -p "$e2e_work/linux"
 cp "$linux_zelvo" "$e2e_work/linux/zelvo"
