@@ -14,6 +14,9 @@ inline constexpr std::string_view kUnknownError =
 // Settings that could not be written at exit, and a hot key that cannot be had.
 inline constexpr std::string_view kSettingsNotSaved =
     "設定ファイル(setting.ini)を保存できませんでした。\r\n今回の設定は保存されていません。";
+// Followed by the characters setting.ini cannot hold, which it keeps as "?".
+inline constexpr std::string_view kSettingsCharactersLost =
+    "設定ファイル(setting.ini)に保存できない文字があるため、「?」に置き換えて保存します。\r\n";
 inline constexpr std::string_view kAutostartNotChanged =
     "ログイン時に起動する設定を変更できませんでした。";
 // Followed by the path of the HTML help.

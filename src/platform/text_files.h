@@ -17,6 +17,9 @@ class TextFiles {
     // written as "?". The old file stays whole until the new one is complete;
     // false when it could not be written.
     virtual bool WriteText(const std::string& path, std::string_view text) = 0;
+    // The characters of `text` the code page lacks, each once in the order they come,
+    // which WriteText would write as "?"; empty when it has them all.
+    virtual std::string Unwritable(std::string_view text) const = 0;
 };
 
 }  // namespace zelvo

@@ -2,6 +2,7 @@
 
 #include "bar/form1.h"
 #include "control/form2.h"
+#include "conversion/notices.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_values.h"
 
@@ -57,6 +58,12 @@ bool form1::KankyouOutPut(const std::string& SavePath) {
     AppendSection(text, key::kChar, hotKey.sChar);
     AppendSection(text, key::kSkinPath, dialog_.Label2.Caption);
     text.append(kLineEnd);
+    // A skin folder's name may hold characters the file's code page lacks: the user is
+    // told which, rather than finding the skin forgotten at the next start.
+    if (const std::string lost = platform_.textFiles.Unwritable(text); !lost.empty()) {
+        platform_.toolkit.MessageBox(std::string(notice::kSettingsCharactersLost) + lost,
+                                     MessageIcon::None);
+    }
     return platform_.textFiles.WriteText(SavePath, text);
 }
 

@@ -141,8 +141,19 @@ class FakeTextFiles : public TextFiles {
         files[path] = std::string(text);
         return true;
     }
+    // The characters of `unwritable` that the text holds.
+    std::string Unwritable(std::string_view text) const override {
+        std::string found;
+        for (const std::string& character : unwritable) {
+            if (text.find(character) != std::string_view::npos) {
+                found += character;
+            }
+        }
+        return found;
+    }
 
     std::map<std::string, std::string> files;
+    std::vector<std::string> unwritable;
     bool failWrites = false;
     int writes = 0;
     CallLog* log = nullptr;

@@ -46,6 +46,9 @@ TEST_F(PosixTextFilesTest, UserDefinedCharactersSurvive) {
 TEST_F(PosixTextFilesTest, CharactersTheCodePageLacksBecomeQuestionMarks) {
     ASSERT_TRUE(files.WriteText(path, "a😀b\xFF"));
     EXPECT_EQ(Bytes(path), "a?b?");
+    EXPECT_EQ(files.Unwritable("skin_한😀한 ﾎｯﾄ １２ 和風?"), "한😀");
+    EXPECT_EQ(files.Unwritable("a\xFF"), "\xFF");
+    EXPECT_EQ(files.Unwritable("/SkinPath\r\nskin_和風\r\n"), "");
 }
 
 // A byte that starts no character stands for itself alone: what follows it is kept.

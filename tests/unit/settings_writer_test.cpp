@@ -86,6 +86,24 @@ TEST_F(SettingsWriterTest, AFailedWriteIsReportedWhenTheBarUnloads) {
     EXPECT_EQ(fake.textFiles.files.count(kPath), 1U);
 }
 
+// A skin folder named with characters the file's code page lacks: the user hears which
+// before the file is written, with them as "?", and the rest of the settings kept.
+TEST_F(SettingsWriterTest, CharactersTheFileCannotHoldAreNamedAndTheFileIsStillWritten) {
+    fake.paths.programFolder = "/program";
+    fake.textFiles.unwritable = {"한", "😀"};
+    dialog.Label2.Caption = "skin_한😀한";
+    bar.Form_Unload();
+    ASSERT_EQ(fake.toolkit.messages.size(), 1U);
+    EXPECT_EQ(fake.toolkit.messages[0].prompt,
+              std::string(notice::kSettingsCharactersLost) + "한😀");
+    EXPECT_EQ(fake.textFiles.writes, 1);
+
+    dialog.Label2.Caption = "skin_和風";
+    fake.toolkit.messages.clear();
+    bar.Form_Unload();
+    EXPECT_TRUE(fake.toolkit.messages.empty());
+}
+
 TEST(SingleTextTest, WritesAtMostSevenSignificantDigitsWithoutExponent) {
     EXPECT_EQ(SingleText(12585), "12585");
     EXPECT_EQ(SingleText(5512.5F), "5512.5");

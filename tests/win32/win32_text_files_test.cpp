@@ -45,6 +45,13 @@ TEST_F(Win32TextFilesTest, WritesTheBytesTheLinuxProgramWritesAndReadsThemBack) 
     EXPECT_EQ(files.ReadText(japaneseFolder + "\\setting.ini"), "\r\n");
 }
 
+// The same characters as the Linux program names, so both say the same.
+TEST_F(Win32TextFilesTest, NamesTheCharactersTheCodePageLacksOnceEach) {
+    EXPECT_EQ(files.Unwritable("skin_한😀한 ﾎｯﾄ １２ 和風?"), "한😀");
+    EXPECT_EQ(files.Unwritable("½é"), "½é");
+    EXPECT_EQ(files.Unwritable("/SkinPath\r\nskin_和風\r\n"), "");
+}
+
 TEST_F(Win32TextFilesTest, MissingFilesAndFoldersAreNeitherReadNorWritten) {
     EXPECT_FALSE(files.ReadText(folder.path() + "/missing.ini").has_value());
     EXPECT_FALSE(files.ReadText(folder.path()).has_value());

@@ -100,4 +100,17 @@ std::string EncodeCodePage932(std::string_view utf8) {
     return Convert("CP932", "UTF-8", utf8, "?", &Utf8CharacterLength);
 }
 
+std::string UnencodableCharacters(std::string_view utf8) {
+    std::string refused;
+    Convert("CP932", "UTF-8", utf8, "", [&refused](std::string_view rest) {
+        const std::size_t length = std::min(Utf8CharacterLength(rest), rest.size());
+        const std::string_view character = rest.substr(0, length);
+        if (refused.find(character) == std::string::npos) {
+            refused.append(character);
+        }
+        return length;
+    });
+    return refused;
+}
+
 }  // namespace zelvo

@@ -10,5 +10,8 @@ namespace zelvo {
 // unencodable characters "?".
 std::string DecodeCodePage932(std::string_view bytes);
 std::string EncodeCodePage932(std::string_view utf8);
+// The characters of `utf8` that code page 932 lacks (and bytes that start no UTF-8
+// character), each once, in the order they come.
+std::string UnencodableCharacters(std::string_view utf8);
 
 }  // namespace zelvo

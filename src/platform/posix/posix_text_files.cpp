@@ -32,4 +32,8 @@ bool PosixTextFiles::WriteText(const std::string& path, std::string_view text) {
     return WriteFileAtomically(path, EncodeCodePage932(text));
 }
 
+std::string PosixTextFiles::Unwritable(std::string_view text) const {
+    return UnencodableCharacters(text);
+}
+
 }  // namespace zelvo

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_text_files.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/win32/wide_text.h"
@@ -35,6 +36,16 @@ std::optional<std::string> ReadAll(HANDLE file, long limit) {
     return bytes;
 }
 
+// The length of the UTF-8 character `rest` starts with; 1 for a byte that starts none.
+std::size_t CharacterLength(std::string_view rest) {
+    const auto lead = static_cast<unsigned char>(rest.front());
+    const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xC2 && lead <= 0xDF ? 2
+                                                              : 1;
+    return std::min(length, rest.size());
+}
+
 }  // namespace
 
 std::optional<std::string> Win32TextFiles::ReadText(const std::string& path) {
@@ -55,6 +66,20 @@ std::optional<std::string> Win32TextFiles::ReadText(const std::string& path) {
 bool Win32TextFiles::WriteText(const std::string& path, std::string_view text) {
     bool replaced = false;
     return WriteFileAtomically(path, EncodeCodePage932(text, replaced));
+}
+
+std::string Win32TextFiles::Unwritable(std::string_view text) const {
+    std::string refused;
+    while (!text.empty()) {
+        const std::string_view character = text.substr(0, CharacterLength(text));
+        text.remove_prefix(character.size());
+        bool replaced = false;
+        EncodeCodePage932(character, replaced);
+        if (replaced && refused.find(character) == std::string::npos) {
+            refused.append(character);
+        }
+    }
+    return refused;
 }
 
 }  // namespace zelvo

@@ -13,6 +13,7 @@ class Win32TextFiles final : public TextFiles {
 
     std::optional<std::string> ReadText(const std::string& path) override;
     bool WriteText(const std::string& path, std::string_view text) override;
+    std::string Unwritable(std::string_view text) const override;
 };
 
 }  // namespace zelvo
