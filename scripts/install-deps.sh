@@ -46,7 +46,22 @@ packages=(
     wine64
     zip
     unzip
+    locales
 )
+
+# The Windows program's tests run Wine in a Japanese locale, as its users do.
+make_japanese_locale() {
+    if locale -a 2>/dev/null | grep -qx 'ja_JP.utf8'; then
+        return
+    fi
+    echo "Making the ja_JP.UTF-8 locale"
+    "${sudo_cmd[@]}" localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+}
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do
@@ -55,15 +70,10 @@ for pkg in "${packages[@]}"; do
     fi
 done
 
-if [ "${#missing[@]}" -eq 0 ]; then
-    exit 0
+if [ "${#missing[@]}" -ne 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
 fi
-
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
-fi
-
-echo "Installing: ${missing[*]}"
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+make_japanese_locale

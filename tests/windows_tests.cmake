@@ -17,7 +17,11 @@ file(GLOB win32_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win32/*_test
 add_executable(zelvo_win32_tests ${win32_tests})
 target_link_libraries(zelvo_win32_tests PRIVATE zelvo_fake zelvo_ui_win32 gtest_main)
 
+# Wine in a Japanese locale (code page 932, Japanese fonts for the captions), as the
+# program's users run Windows.
 set(wine_environment
+    "LANG=ja_JP.UTF-8"
+    "LC_ALL=ja_JP.UTF-8"
     "WINEPREFIX=${CMAKE_BINARY_DIR}/wine"
     "WINEDEBUG=-all"
     "WINEDLLOVERRIDES=mscoree,mshtml=")
@@ -32,12 +36,23 @@ set_tests_properties(unit win32 PROPERTIES LABELS unit FIXTURES_REQUIRED wine TI
 set_tests_properties(wine_prefix wine_prefix_end unit win32 PROPERTIES
                      ENVIRONMENT "${wine_environment}")
 
-# End to end: the program under Wine on Xvfb and openbox, beside the Linux build of
-# the same sources for the settings file both read and write.
+# End to end: the program under Wine on Xvfb, openbox and a tray host, beside the
+# Linux build of the same sources for the settings file both read and write. Each
+# script gets the program folder and the Linux program, then `EXTRA` arguments; they
+# share the run's Wine prefix, one at a time.
 set(ZELVO_LINUX_PROGRAM ${CMAKE_SOURCE_DIR}/build/release/zelvo CACHE FILEPATH
     "The Linux build's program, for the settings round trip")
-add_test(NAME e2e_wine_smoke
-         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wine_smoke_test.sh ${CMAKE_BINARY_DIR}
-                 ${ZELVO_LINUX_PROGRAM})
-set_tests_properties(e2e_wine_smoke PROPERTIES LABELS e2e FIXTURES_REQUIRED wine TIMEOUT 300
-                     ENVIRONMENT "${wine_environment}")
+function(zelvo_wine_e2e_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 E2E "" "TIMEOUT" "EXTRA")
+    if(NOT E2E_TIMEOUT)
+        set(E2E_TIMEOUT 300)
+    endif()
+    add_test(NAME e2e_wine_${name}
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wine_${name}_test.sh ${CMAKE_BINARY_DIR}
+                     ${ZELVO_LINUX_PROGRAM} ${E2E_EXTRA})
+    set_tests_properties(e2e_wine_${name} PROPERTIES LABELS e2e FIXTURES_REQUIRED wine
+                         RESOURCE_LOCK wine_prefix TIMEOUT ${E2E_TIMEOUT}
+                         ENVIRONMENT "${wine_environment}")
+endfunction()
+
+zelvo_wine_e2e_test(smoke)
