@@ -34,20 +34,40 @@ configure_file(${CMAKE_SOURCE_DIR}/app/win32/version.h.in ${CMAKE_BINARY_DIR}/ve
 include(${CMAKE_SOURCE_DIR}/cmake/program_folder.cmake)
 zelvo_program_folder(zelvo)
 
-# The zip of the program folder: Zelvo\ with the program, its skins, the help and the
-# portable marker.
-install(TARGETS zelvo RUNTIME DESTINATION .)
-install(DIRECTORY ${CMAKE_BINARY_DIR}/skin DESTINATION .)
-install(FILES ${CMAKE_BINARY_DIR}/help.chm ${CMAKE_BINARY_DIR}/portable DESTINATION .)
-install(FILES ${help_files} DESTINATION help)
+# The texts of both packages: the license and a short README, CR LF as Notepad
+# expects.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/LICENSE.txt ${CMAKE_BINARY_DIR}/README.txt
+    COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/packaging/windows/windows-texts.py
+            ${CMAKE_SOURCE_DIR}/packaging/copyright
+            ${CMAKE_SOURCE_DIR}/packaging/windows/README.txt.in ${PROJECT_VERSION}
+            ${CMAKE_BINARY_DIR}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/windows/windows-texts.py
+            ${CMAKE_SOURCE_DIR}/packaging/copyright
+            ${CMAKE_SOURCE_DIR}/packaging/windows/README.txt.in
+    VERBATIM)
+add_custom_target(zelvo_texts ALL
+                  DEPENDS ${CMAKE_BINARY_DIR}/LICENSE.txt ${CMAKE_BINARY_DIR}/README.txt)
+
+# The zip: one folder Zelvo\ with the program, the shipped skins, the help, the
+# portable marker and the texts.
+install(TARGETS zelvo RUNTIME DESTINATION Zelvo)
+foreach(skin IN LISTS shipped_skins)
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/skins/${skin} DESTINATION Zelvo/skin)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/help.chm ${CMAKE_BINARY_DIR}/portable
+              ${CMAKE_BINARY_DIR}/LICENSE.txt ${CMAKE_BINARY_DIR}/README.txt
+        DESTINATION Zelvo)
+install(FILES ${help_files} DESTINATION Zelvo/help)
 set(CPACK_PACKAGE_NAME zelvo)
 set(CPACK_PACKAGE_VENDOR "The Zelvo developers")
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME zelvo-${PROJECT_VERSION}-windows-x64)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
+
+include(${CMAKE_SOURCE_DIR}/cmake/windows_setup.cmake)
 
 enable_testing()
 add_subdirectory(tests)

@@ -44,6 +44,7 @@ packages=(
     googletest
     wine
     wine64
+    nsis
     zip
     unzip
     locales

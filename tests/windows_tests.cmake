@@ -56,3 +56,4 @@ function(zelvo_wine_e2e_test name)
 endfunction()
 
 zelvo_wine_e2e_test(smoke)
+zelvo_wine_e2e_test(installer EXTRA ${PROJECT_VERSION})
