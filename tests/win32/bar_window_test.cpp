@@ -66,6 +66,15 @@ TEST_F(BarWindowTest, WindowAndBoxesStandWhereTheModelPutsThemInPixels) {
     EXPECT_EQ(ScreenRect(window->hwnd()).left, 200);
     EXPECT_EQ(ScreenRect(window->hwnd()).top, 20);
 
+    // Half pixels go to the even one, as on Linux: the factory place, centred on a
+    // screen 800 pixels high, and that place moved down by a 40-pixel drag.
+    bar.Top = 5737.5F;
+    window->Render();
+    EXPECT_EQ(ScreenRect(window->hwnd()).top, 382);
+    bar.Top = 6337.5F;
+    window->Render();
+    EXPECT_EQ(ScreenRect(window->hwnd()).top, 422);
+
     bar.Visible = false;
     window->Render();
     EXPECT_FALSE(::IsWindowVisible(window->hwnd()));

@@ -23,10 +23,8 @@ TEST(SettingsPlacementTest, TwipsBecomePixelsAtTheWindowsDpi) {
 TEST(SettingsPlacementTest, SizesAreRoundedApartFromTheEdges) {
     const TwipsRect check{120, 960, 2450, 255};  // 8, 64, 163.3, 17 at 96 dpi
     EXPECT_EQ(Edges(PixelRect(check, 96)), (std::vector<int>{8, 64, 171, 81}));
-    const TwipsRect halves{7.5F, 22.5F, 7.5F, 7.5F};  // half a pixel each at 96 dpi
-    const RECT rounded = PixelRect(halves, 96);
-    EXPECT_EQ(rounded.right - rounded.left, 1);
-    EXPECT_EQ(rounded.bottom - rounded.top, 1);
+    const TwipsRect halves{37.5F, 22.5F, 37.5F, 22.5F};  // 2.5, 1.5, 2.5, 1.5 at 96 dpi
+    EXPECT_EQ(Edges(PixelRect(halves, 96)), (std::vector<int>{2, 2, 4, 4}));
 }
 
 TEST(SettingsPlacementTest, ContainersMoveTheirControlsByWholePixels) {
@@ -41,7 +39,7 @@ TEST(SettingsPlacementTest, ContainersMoveTheirControlsByWholePixels) {
     // is added, as a child window's would be.
     const TwipsRect frame{125, 125, 1000, 1000};
     const TwipsRect control{125, 125, 300, 300};
-    EXPECT_EQ(Edges(PlaceInWindow({frame, control}, 144)), (std::vector<int>{26, 26, 56, 56}));
+    EXPECT_EQ(Edges(PlaceInWindow({frame, control}, 144)), (std::vector<int>{24, 24, 54, 54}));
     EXPECT_EQ(Edges(PlaceInWindow({}, 96)), (std::vector<int>{0, 0, 0, 0}));
 }
 

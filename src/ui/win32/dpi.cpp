@@ -5,7 +5,7 @@
 namespace zelvo::win32 {
 
 int TwipsToPixels(float twips, UINT dpi) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
+    return static_cast<int>(std::nearbyint(static_cast<double>(twips) * dpi / 1440.0));
 }
 
 float PixelsToTwips(int pixels, UINT dpi) {

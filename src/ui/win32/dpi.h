@@ -5,7 +5,9 @@
 namespace zelvo::win32 {
 
 // Twips and pixels on a screen of `dpi` dots per inch: 1440 twips an inch, so 15
-// twips a pixel at 96 dpi. Pixels are rounded to the nearest whole one.
+// twips a pixel at 96 dpi. Pixels are rounded to the nearest whole one, halves to the
+// even one, as the Linux build rounds them: the same setting.ini shows the bar on the
+// same pixels.
 int TwipsToPixels(float twips, UINT dpi);
 float PixelsToTwips(int pixels, UINT dpi);
 
