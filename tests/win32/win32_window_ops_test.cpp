@@ -39,6 +39,28 @@ TEST(Win32WindowOpsTest, KeepAboveAskedBeforeTheBarExistsIsAppliedWhenItIsAttach
     EXPECT_TRUE(bar.topmost());
 }
 
+// The bar owns windows in the topmost band (its tool tips, the drag marker), and another
+// program's window lies between them and the bar.
+TEST(Win32WindowOpsTest, KeepAboveHoldsForABarBelowTheWindowsItOwns) {
+    Win32WindowOps ops;
+    const Window bar(100, 50);
+    const Window other(300, 300);
+    const Window owned(120, 60, bar.handle());
+    ops.AttachBar(bar.handle());
+    ::SetWindowPos(owned.handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetWindowPos(other.handle(), owned.handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_EQ(::GetWindow(owned.handle(), GW_HWNDNEXT), other.handle());
+    ASSERT_EQ(::GetWindow(other.handle(), GW_HWNDNEXT), bar.handle());
+    ASSERT_FALSE(other.topmost());
+
+    ops.SetBarKeepAbove(true);
+    EXPECT_TRUE(bar.topmost());
+    EXPECT_EQ(::GetWindow(owned.handle(), GW_OWNER), bar.handle());
+    ::SetWindowPos(owned.handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_TRUE(owned.topmost());
+    EXPECT_TRUE(bar.topmost());
+}
+
 TEST(Win32WindowOpsTest, ClientPointsBecomeScreenPoints) {
     Win32WindowOps ops;
     EXPECT_EQ(ops.BarClientToScreen({7, 3}).x, 7);
