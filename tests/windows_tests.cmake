@@ -57,3 +57,6 @@ endfunction()
 
 zelvo_wine_e2e_test(smoke)
 zelvo_wine_e2e_test(installer EXTRA ${PROJECT_VERSION})
+zelvo_wine_e2e_test(convert)
+zelvo_wine_e2e_test(bar)
+zelvo_wine_e2e_test(tray)
