@@ -1,6 +1,8 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,16 +14,24 @@
 
 namespace zelvo::fake {
 
-// Writes a valid GIF89a picture: a canvas of the given size whose image, every pixel
-// of colour 0, covers `imageWidth` by `imageHeight` pixels from the top left (by
-// default the whole canvas). The pixel data is LZW-coded at a constant 3-bit code
-// width: a clear code before every pair of pixels keeps the code table from growing.
-inline void WriteGif(const std::filesystem::path& path, int width, int height, int imageWidth = 0,
-                     int imageHeight = 0) {
-    if (imageWidth == 0 || imageHeight == 0) {
-        imageWidth = width;
-        imageHeight = height;
-    }
+// A GIF89a picture of chosen pixels: a logical screen `width` by `height` holding one
+// image at `left`, `top`, whose pixels (row by row) are indexes into a table of four
+// colours (0xRRGGBB). `transparent` is the index that is see-through, -1 for none.
+struct IndexedGif {
+    int width = 0;
+    int height = 0;
+    std::array<std::uint32_t, 4> colours{};
+    int transparent = -1;
+    int left = 0;
+    int top = 0;
+    int imageWidth = 0;
+    int imageHeight = 0;
+    std::vector<int> indexes;
+};
+
+// Writes `gif` to `path`. The pixel data is LZW-coded at a constant 3-bit code width:
+// a clear code before every pair of pixels keeps the code table from growing.
+inline void WriteIndexedGif(const std::filesystem::path& path, const IndexedGif& gif) {
     constexpr unsigned kClear = 4;
     constexpr unsigned kEnd = 5;
     std::vector<unsigned char> data;
@@ -36,12 +46,11 @@ inline void WriteGif(const std::filesystem::path& path, int width, int height, i
             bitCount -= 8;
         }
     };
-    const long pixels = static_cast<long>(imageWidth) * imageHeight;
-    for (long i = 0; i < pixels; ++i) {
+    for (std::size_t i = 0; i < gif.indexes.size(); ++i) {
         if (i % 2 == 0) {
             putCode(kClear);
         }
-        putCode(0);
+        putCode(static_cast<unsigned>(gif.indexes[i]));
     }
     putCode(kEnd);
     if (bitCount > 0) {
@@ -50,30 +59,65 @@ inline void WriteGif(const std::filesystem::path& path, int width, int height, i
 
     std::filesystem::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary);
-    const auto put16 = [&out](int v) {
-        out.put(static_cast<char>(v & 0xFF));
-        out.put(static_cast<char>((v >> 8) & 0xFF));
+    const auto put = [&out](int byte) { out.put(static_cast<char>(byte & 0xFF)); };
+    const auto put16 = [&put](int value) {
+        put(value);
+        put(value >> 8);
     };
     out.write("GIF89a", 6);
-    put16(width);
-    put16(height);
-    out.write("\x80\x00\x00", 3);              // 2-colour global table follows
-    out.write("\x33\x66\x99\xFF\xFF\xFF", 6);  // the two colours
-    out.put('\x2C');                           // image descriptor
-    put16(0);
-    put16(0);
-    put16(imageWidth);
-    put16(imageHeight);
-    out.put('\x00');
-    out.put('\x02');  // LZW minimum code size
+    put16(gif.width);
+    put16(gif.height);
+    put(0x81);  // a global table of four colours follows
+    put(0);
+    put(0);
+    for (const std::uint32_t colour : gif.colours) {
+        put(static_cast<int>(colour >> 16));
+        put(static_cast<int>(colour >> 8));
+        put(static_cast<int>(colour));
+    }
+    if (gif.transparent >= 0) {
+        // Graphic control extension: no delay, the transparent index.
+        for (const int byte : {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00}) {
+            put(byte);
+        }
+        put(gif.transparent);
+        put(0);
+    }
+    put(0x2C);  // image descriptor
+    put16(gif.left);
+    put16(gif.top);
+    put16(gif.imageWidth);
+    put16(gif.imageHeight);
+    put(0);
+    put(2);  // LZW minimum code size
     for (std::size_t at = 0; at < data.size(); at += 255) {
         const std::size_t length = std::min<std::size_t>(255, data.size() - at);
-        out.put(static_cast<char>(length));
+        put(static_cast<int>(length));
         out.write(reinterpret_cast<const char*>(data.data() + at),
                   static_cast<std::streamsize>(length));
     }
-    out.put('\x00');
-    out.put('\x3B');
+    put(0);
+    put(0x3B);
+}
+
+// Writes a valid GIF89a picture: a canvas of the given size whose image, every pixel
+// of colour 0, covers `imageWidth` by `imageHeight` pixels from the top left (by
+// default the whole canvas).
+inline void WriteGif(const std::filesystem::path& path, int width, int height, int imageWidth = 0,
+                     int imageHeight = 0) {
+    if (imageWidth == 0 || imageHeight == 0) {
+        imageWidth = width;
+        imageHeight = height;
+    }
+    IndexedGif gif;
+    gif.width = width;
+    gif.height = height;
+    gif.colours = {0x336699, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+    gif.imageWidth = imageWidth;
+    gif.imageHeight = imageHeight;
+    gif.indexes.assign(static_cast<std::size_t>(imageWidth) * static_cast<std::size_t>(imageHeight),
+                       0);
+    WriteIndexedGif(path, gif);
 }
 
 // A temporary program folder with a skin folder; removed at the end of the test.

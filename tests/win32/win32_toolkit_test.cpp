@@ -8,7 +8,6 @@
 #include "bar/skin_roles.h"
 #include "fake/gif_files.h"
 #include "platform/win32/win32_picture.h"
-#include "win32/indexed_gif.h"
 
 namespace zelvo {
 namespace {
