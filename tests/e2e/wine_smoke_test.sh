@@ -18,6 +18,17 @@ cp "$linux_zelvo" "$e2e_work/linux/zelvo"
 cp -r "$1/skin" "$e2e_work/linux/skin"
 touch "$e2e_work/linux/portable"
 
+# Starts the Linux program in its portable folder, so that it reads setting.ini, and
+# ends it with --quit, so that it writes the file again.
+linux_reads_and_writes() {
+    "$e2e_work/linux/zelvo" >>"$e2e_work/linux.log" 2>&1 &
+    local pid=$!
+    e2e_pids+=("$pid")
+    e2e_wait "the Linux bar" 'xdotool search --onlyvisible --pid "$pid" --name "^Zelvo$" >/dev/null'
+    "$e2e_work/linux/zelvo" --quit
+    e2e_wait "the Linux Zelvo to end" '! kill -0 "$pid" 2>/dev/null'
+}
+
 sections() { tr -d '\r' <"$1" | grep -c '^/'; }
 crlf_only() { [ "$(tr -d '\r' <"$1" | wc -l)" = "$(grep -c $'\r$' "$1")" ]; }
 
@@ -48,31 +59,35 @@ check "code page 932 text" "yes" "$(iconv -f CP932 -t UTF-8 "$written" >/dev/nul
 
 # Windows -> Linux: the Linux program reads the file and writes it back unchanged.
 cp "$written" "$e2e_work/linux/setting.ini"
-"$e2e_work/linux/zelvo" >"$e2e_work/linux.log" 2>&1 &
-linux_pid=$!
-e2e_pids+=("$linux_pid")
-e2e_wait "the Linux bar" 'xdotool search --onlyvisible --pid "$linux_pid" --name "^Zelvo$" >/dev/null'
-"$e2e_work/linux/zelvo" --quit
-e2e_wait "the Linux Zelvo to end" '! kill -0 "$linux_pid" 2>/dev/null'
+linux_reads_and_writes
 check "Windows -> Linux is byte-identical" "yes" \
     "$(cmp -s "$written" "$e2e_work/linux/setting.ini" && echo yes || echo no)"
 
-# Linux -> Windows: a file the Linux program wrote, with a skin of a Japanese name,
+# Linux -> Windows: a file the Linux program wrote, with the characters outside ASCII
+# the file can hold: a skin of a Japanese name, a custom density typed in full-width
+# digits and the hot key Ctrl+Alt+ｺ (key code 0xBA, the half-width kana of that byte),
 # comes back from the Windows program unchanged.
 cp -r "$e2e_work/program/skin/skin_default" "$e2e_work/program/skin/skin_和風"
 cp -r "$e2e_work/program/skin/skin_default" "$e2e_work/linux/skin/skin_和風"
-iconv -f CP932 -t UTF-8 "$e2e_work/linux/setting.ini" |
-    awk 'prev == "/SkinPath\r" { print "skin_和風\r"; prev = ""; next } { print; prev = $0 }' |
+iconv -f CP932 -t UTF-8 "$e2e_work/linux/setting.ini" | awk '
+    BEGIN {
+        value["/op1\r"] = "False|False|True|１２０\r"
+        value["/HotKey(bCtrl)\r"] = "True\r"
+        value["/HotKey(bAlt)\r"] = "True\r"
+        value["/HotKey(sChar)\r"] = "ｺ\r"
+        value["/SkinPath\r"] = "skin_和風\r"
+    }
+    prev in value { print value[prev]; prev = ""; next }
+    { print; prev = $0 }' |
     iconv -f UTF-8 -t CP932 >"$e2e_work/linux/setting.tmp"
 mv "$e2e_work/linux/setting.tmp" "$e2e_work/linux/setting.ini"
-"$e2e_work/linux/zelvo" >>"$e2e_work/linux.log" 2>&1 &
-linux_pid=$!
-e2e_pids+=("$linux_pid")
-e2e_wait "the Linux bar" 'xdotool search --onlyvisible --pid "$linux_pid" --name "^Zelvo$" >/dev/null'
-"$e2e_work/linux/zelvo" --quit
-e2e_wait "the Linux Zelvo to end" '! kill -0 "$linux_pid" 2>/dev/null'
-check "the Linux program keeps the Japanese skin name" "skin_和風" \
-    "$(iconv -f CP932 -t UTF-8 "$e2e_work/linux/setting.ini" | tr -d '\r' | grep -a -A1 '^/SkinPath$' | tail -n 1)"
+cp "$e2e_work/linux/setting.ini" "$e2e_work/linux/setting.given"
+linux_reads_and_writes
+check "the Linux program keeps the file byte for byte" "yes" \
+    "$(cmp -s "$e2e_work/linux/setting.given" "$e2e_work/linux/setting.ini" && echo yes || echo no)"
+check "the half-width kana key is the one byte 0xBA" "ba 0d 0a" \
+    "$(grep -a -A1 $'^/HotKey(sChar)\r$' "$e2e_work/linux/setting.ini" | tail -n 1 | od -An -tx1 |
+        xargs)"
 cp "$e2e_work/linux/setting.ini" "$written"
 start_windows_zelvo
 quit_windows_zelvo
