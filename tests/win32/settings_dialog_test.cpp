@@ -393,6 +393,26 @@ TEST_F(SettingsWindowTest, AKeyAloneInTheHotKeyControlBecomesTheKeyWithAlt) {
     EXPECT_EQ(::SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0), dialog.hotKeyControl.Value);
 }
 
+// Delete clears the control without telling its parent: 変更 still takes the cleared
+// key, and lets the old one go.
+TEST_F(SettingsWindowTest, ChangeTakesAKeyClearedWithDelete) {
+    constexpr std::uint16_t kCtrlAltK = 0x064B;
+    StartHotKey(kCtrlAltK);
+    Click(SettingsDialog::kCmdSet);
+    ASSERT_EQ(fake.globalHotKey.registered.size(), 1U);
+    HWND hotKey = Item(SettingsDialog::kHotKey);
+    ASSERT_NE(hotKey, nullptr);
+    ::SendMessageW(hotKey, WM_KEYDOWN, VK_DELETE, 0x01530001);
+    ::SendMessageW(hotKey, WM_KEYUP, VK_DELETE, 0xC1530001);
+    ASSERT_EQ(::SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0), 0);
+
+    Click(SettingsDialog::kCmdSet);
+    EXPECT_EQ(dialog.hotKeyControl.Value, 0);
+    EXPECT_EQ(hotkey1::KeyCode(dialog.hotKeyRecord.sChar), 0);
+    EXPECT_TRUE(fake.globalHotKey.registered.empty());
+    EXPECT_EQ(::SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0), 0);
+}
+
 TEST_F(SettingsWindowTest, CheckBoxesPassTheirClicksToTheModel) {
     Click(SettingsDialog::kCheck1);
     EXPECT_EQ(dialog.Check1.Value, 1);

@@ -415,6 +415,13 @@ void SettingsDialog::RenderHotKey() {
     }
 }
 
+// The key the capture control shows becomes the model's.
+void SettingsDialog::TakeCapturedKey() {
+    const auto value =
+        static_cast<std::uint16_t>(::SendMessageW(Item(kHotKey), HKM_GETHOTKEY, 0, 0));
+    hotkey1::SetHotKeyControlValue(dialog_.hotKeyControl, value);
+}
+
 void SettingsDialog::Pass(const std::function<void()>& handler) {
     if (rendering_) {
         return;
@@ -464,16 +471,17 @@ void SettingsDialog::Command(int id, int code) {
             break;
         case kHotKey:
             if (code == EN_CHANGE) {
-                Pass([&] {
-                    const auto value = static_cast<std::uint16_t>(
-                        ::SendMessageW(Item(kHotKey), HKM_GETHOTKEY, 0, 0));
-                    hotkey1::SetHotKeyControlValue(dialog_.hotKeyControl, value);
-                });
+                Pass([&] { TakeCapturedKey(); });
             }
             break;
         case kCmdSet:
+            // The capture control tells no change when a key clears it (Delete,
+            // Backspace): 変更 reads what it shows.
             if (code == BN_CLICKED) {
-                Pass([&] { dialog_.cmdSet_Click(); });
+                Pass([&] {
+                    TakeCapturedKey();
+                    dialog_.cmdSet_Click();
+                });
             }
             break;
         case kCombo1:

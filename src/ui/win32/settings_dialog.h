@@ -82,6 +82,7 @@ class SettingsDialog {
     void RenderSkinList();
     void RenderPreviews();
     void RenderHotKey();
+    void TakeCapturedKey();
 
     void Command(int id, int code);
     bool Notify(const NMHDR& header, LPARAM lParam);
