@@ -36,6 +36,11 @@ set_tests_properties(unit win32 PROPERTIES LABELS unit FIXTURES_REQUIRED wine TI
 set_tests_properties(wine_prefix wine_prefix_end unit win32 PROPERTIES
                      ENVIRONMENT "${wine_environment}")
 
+# Another program holding a hot key, for the end-to-end tests.
+add_executable(hot_key_holder ${CMAKE_CURRENT_SOURCE_DIR}/win32/tools/hot_key_holder.cpp)
+target_include_directories(hot_key_holder PRIVATE ${CMAKE_SOURCE_DIR}/src)
+set_target_properties(hot_key_holder PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+
 # End to end: the program under Wine on Xvfb, openbox and a tray host, beside the
 # Linux build of the same sources for the settings file both read and write. Each
 # script gets the program folder and the Linux program, then `EXTRA` arguments; they
@@ -60,3 +65,5 @@ zelvo_wine_e2e_test(installer EXTRA ${PROJECT_VERSION})
 zelvo_wine_e2e_test(convert)
 zelvo_wine_e2e_test(bar)
 zelvo_wine_e2e_test(tray)
+zelvo_wine_e2e_test(settings)
+zelvo_wine_e2e_test(bad_input)
