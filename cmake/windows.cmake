@@ -72,7 +72,7 @@ include(${CMAKE_SOURCE_DIR}/cmake/windows_setup.cmake)
 enable_testing()
 add_subdirectory(tests)
 
-# The floor of the start-up benchmark under Wine (bench/wine_startup.sh).
+# The floor of the benchmarks under Wine (bench/wine_run.sh).
 add_executable(bare_window WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/bare_window.cpp)
 target_include_directories(bare_window PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_options(bare_window PRIVATE -municode)
