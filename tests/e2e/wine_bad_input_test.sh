@@ -13,11 +13,7 @@ if [ "$(id -u)" = 0 ] && [ -z "${ZELVO_BOUNDED:-}" ]; then
         bash "$0" "$@"
 fi
 source "$(dirname "$0")/wine_ui_lib.sh"
-screen_colour="$(dirname "$2")/tests/e2e/tools/screen_colour"
-if [ ! -x "$screen_colour" ]; then
-    echo "no screen_colour at $screen_colour: build the release preset first" >&2
-    exit 1
-fi
+screen_colour=$(linux_build_tool "$2" screen_colour) || exit 1
 wine_setup "$1"
 settings="$e2e_work/program/setting.ini"
 

@@ -6,11 +6,7 @@
 # Usage: wine_convert_test.sh PROGRAM_FOLDER LINUX_ZELVO
 # (the Linux build's bell watcher, beside its program, hears the beeps)
 source "$(dirname "$0")/wine_ui_lib.sh"
-bell_watch="$(dirname "$2")/tests/e2e/tools/bell_watch"
-if [ ! -x "$bell_watch" ]; then
-    echo "no bell watcher at $bell_watch: build the release preset first" >&2
-    exit 1
-fi
+bell_watch=$(linux_build_tool "$2" bell_watch) || exit 1
 wine_setup "$1"
 "$bell_watch" >"$e2e_work/bells" &
 e2e_pids+=($!)

@@ -15,6 +15,18 @@ wine_cleanup() {
     e2e_cleanup
 }
 
+# The path of the Linux build's helper program `name`, beside its program
+# `linux_zelvo`; fails, saying so, when the release preset has not built it.
+linux_build_tool() {
+    local tool
+    tool="$(dirname "$1")/tests/e2e/tools/$2"
+    if [ ! -x "$tool" ]; then
+        echo "no $2 at $tool: build the release preset first" >&2
+        return 1
+    fi
+    echo "$tool"
+}
+
 # The display and window manager, and a program folder holding a portable copy of the
 # Windows program with its skins.
 wine_setup() {

@@ -6,11 +6,7 @@
 # Usage: wine_settings_test.sh PROGRAM_FOLDER LINUX_ZELVO
 # (the Linux build's screen_colour, beside its program, reads the bar's pixels)
 source "$(dirname "$0")/wine_ui_lib.sh"
-screen_colour="$(dirname "$2")/tests/e2e/tools/screen_colour"
-if [ ! -x "$screen_colour" ]; then
-    echo "no screen_colour at $screen_colour: build the release preset first" >&2
-    exit 1
-fi
+screen_colour=$(linux_build_tool "$2" screen_colour) || exit 1
 holder="$1/tests/hot_key_holder.exe"
 wine_setup "$1"
 start_tray_host
