@@ -64,7 +64,11 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // The class of the bar's WM_CLASS, and the desktop entry its windows belong to:
+    // the entry's StartupWMClass names the same class, so that launchers, task
+    // managers and docks group the windows with the entry.
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvo.Zelvo"));
     QApplication::setWindowIcon(zelvo::ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 

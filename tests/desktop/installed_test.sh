@@ -2,7 +2,7 @@
 # The installed program as a user meets it: cmake --install into a temporary root,
 # then the installed zelvo under Xvfb with a home of its own. It finds the installed
 # skins, keeps its settings in ~/.config/zelvo, finds them at the next start, and
-# writes nothing into the installed tree.
+# writes nothing into the installed tree; its desktop entry's class and actions fit it.
 #
 #   installed_test.sh BUILD_FOLDER
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -63,6 +63,33 @@ click_box 2
 xdotool key ctrl+c
 check "and converts with three decimals" "101.600" "$(clipboard)"
 stop_zelvo
+
+# The desktop entry as launchers and task managers use it: the bar's class is the
+# entry's StartupWMClass, and the entry's actions run the installed program.
+desktop="$root/usr/share/applications/org.zelvo.Zelvo.desktop"
+action_command() {
+    awk -v action="[Desktop Action $1]" '$0 == action { inside = 1; next } /^\[/ { inside = 0 }
+                                         inside && sub(/^Exec=/, "") { print }' "$desktop"
+}
+run_action() {
+    local words
+    read -ra words <<<"$(action_command "$1")"
+    PATH="$root/usr/bin:$PATH" "${words[@]}" >>"$e2e_work/actions.log" 2>&1
+}
+bar_state() { xwininfo -id "$bar_window" | grep -q IsViewable && echo shown || echo hidden; }
+start_zelvo
+check "the bar's class is the entry's StartupWMClass" "$(sed -n 's/^StartupWMClass=//p' "$desktop")" \
+    "$(xprop -id "$bar_window" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')"
+click_box 1
+run_action toggle
+e2e_wait "the bar hidden" '[ "$(bar_state)" = hidden ]' || true
+check "the action toggle hides the bar in front" "hidden" "$(bar_state)"
+run_action toggle
+e2e_wait "the bar shown" '[ "$(bar_state)" = shown ]' || true
+check "and shows it again" "shown" "$(bar_state)"
+run_action quit
+e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true
+check "the action quit ends Zelvo" "ended" "$(kill -0 "$zelvo_pid" 2>/dev/null && echo running || echo ended)"
 
 check "nothing was written into the installed tree" "$tree_before" \
     "$(cd "$root" && find . -printf '%p %s %T@\n' | sort)"

@@ -124,7 +124,8 @@ done
 desktop="$usr/share/applications/org.zelvo.Zelvo.desktop"
 metainfo="$usr/share/metainfo/org.zelvo.Zelvo.metainfo.xml"
 check "desktop-file-validate says nothing" "" "$(desktop-file-validate "$desktop" 2>&1)"
-check "desktop entry runs the installed program" "Exec=zelvo" "$(grep '^Exec=' "$desktop")"
+check "desktop entry and its actions run the installed program" "zelvo zelvo --toggle zelvo --quit" \
+    "$(sed -n 's/^Exec=//p' "$desktop" | paste -sd ' ')"
 check "desktop entry names the installed icon" "Icon=zelvo" "$(grep '^Icon=' "$desktop")"
 check_succeeds "appstreamcli validate" appstreamcli validate --no-net "$metainfo"
 check "metainfo launches the desktop entry" "$(basename "$desktop")" \
