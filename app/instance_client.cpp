@@ -84,8 +84,8 @@ std::optional<std::string> InstanceFolder(std::string& problem) {
     return folder;
 }
 
-std::string InstanceSocketPath(const std::string& folder) {
-    return folder + "/org.zelvo.Zelvo.socket";
+std::string InstanceSocketPath(const std::string& place) {
+    return place + ".socket";
 }
 
 HandOver SendToRunning(const std::string& socketPath, InstanceRequest request) {
@@ -108,10 +108,10 @@ HandOver SendToRunning(const std::string& socketPath, InstanceRequest request) {
     return answered ? HandOver::Delivered : HandOver::NoAnswer;
 }
 
-Claim ClaimInstance(const std::string& folder, InstanceRequest request, InstanceLock& lock) {
+Claim ClaimInstance(const std::string& place, InstanceRequest request, InstanceLock& lock) {
     constexpr auto kStartingAllowance = std::chrono::seconds(5);
     constexpr auto kRetryPause = std::chrono::milliseconds(20);
-    const std::string socketPath = InstanceSocketPath(folder);
+    const std::string socketPath = InstanceSocketPath(place);
     const auto deadline = std::chrono::steady_clock::now() + kStartingAllowance;
     for (;;) {
         switch (SendToRunning(socketPath, request)) {
@@ -122,7 +122,7 @@ Claim ClaimInstance(const std::string& folder, InstanceRequest request, Instance
             case HandOver::NoInstance:
                 break;
         }
-        if (lock.TryAcquire(folder)) {
+        if (lock.TryAcquire(place)) {
             return Claim::Running;
         }
         if (std::chrono::steady_clock::now() > deadline) {
@@ -138,11 +138,11 @@ InstanceLock::~InstanceLock() {
     }
 }
 
-bool InstanceLock::TryAcquire(const std::string& folder) {
+bool InstanceLock::TryAcquire(const std::string& place) {
     if (fd_ >= 0) {
         return true;
     }
-    const std::string path = folder + "/org.zelvo.Zelvo.lock";
+    const std::string path = place + ".lock";
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
         return false;

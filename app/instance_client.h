@@ -13,8 +13,9 @@ namespace zelvo {
 // None, with `problem` said, when no such folder can be had.
 std::optional<std::string> InstanceFolder(std::string& problem);
 
-// Where the running Zelvo listens, inside `folder`.
-std::string InstanceSocketPath(const std::string& folder);
+// Where the running Zelvo of a session listens: `place` is the instance folder and
+// the session's instance name (SessionInstanceName), joined by "/".
+std::string InstanceSocketPath(const std::string& place);
 
 enum class HandOver { Delivered, NoInstance, NoAnswer };
 
@@ -29,7 +30,7 @@ enum class Claim { HandedOver, Running, NoAnswer };
 // taking `lock` (HandedOver, Running). While another process holds the lock but does
 // not listen yet (it is starting), tries again for a few seconds; NoAnswer when the
 // Zelvo there does not answer.
-Claim ClaimInstance(const std::string& folder, InstanceRequest request, InstanceLock& lock);
+Claim ClaimInstance(const std::string& place, InstanceRequest request, InstanceLock& lock);
 
 // The lock that makes one process of the session the running Zelvo. The kernel lets
 // go of it when the process ends, however it ends.
@@ -40,8 +41,8 @@ class InstanceLock {
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // False while another process holds it.
-    bool TryAcquire(const std::string& folder);
+    // The lock of the session at `place`; false while another process holds it.
+    bool TryAcquire(const std::string& place);
 
   private:
     int fd_ = -1;

@@ -8,6 +8,7 @@
 #include "app/instance_client.h"
 #include "app/instance_server.h"
 #include "session/command_line.h"
+#include "session/session_instance.h"
 
 #include "control/hotkey2.h"
 #include "control/window_set.h"
@@ -24,9 +25,9 @@
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_tray_icon.h"
 #include "platform/qt/qt_window_ops.h"
-#include "platform/safe_call.h"
 #include "platform/qt/termination_signals.h"
 #include "platform/qt/x11_connection.h"
+#include "platform/safe_call.h"
 #include "platform/x11/x11_hot_key.h"
 #include "ui/qt/window_views.h"
 
@@ -45,8 +46,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "zelvo: %s\n", problem.c_str());
         return 1;
     }
+    const std::string instancePlace =
+        *instanceFolder + "/" + zelvo::SessionInstanceName(zelvo::ProcessEnvironment);
     zelvo::InstanceLock instanceLock;
-    switch (zelvo::ClaimInstance(*instanceFolder, zelvo::RequestOf(command.kind), instanceLock)) {
+    switch (zelvo::ClaimInstance(instancePlace, zelvo::RequestOf(command.kind), instanceLock)) {
         case zelvo::Claim::HandedOver:
             return 0;
         case zelvo::Claim::NoAnswer:
@@ -130,7 +133,7 @@ int main(int argc, char* argv[]) {
 
     InstanceServer instanceServer(
         [&](InstanceRequest request) { handle([&] { CarryOut(request, windows.dialog); }); });
-    if (!instanceServer.Listen(InstanceSocketPath(*instanceFolder))) {
+    if (!instanceServer.Listen(InstanceSocketPath(instancePlace))) {
         std::fputs(
             "zelvo: cannot listen on the instance socket; later starts cannot reach this "
             "Zelvo\n",

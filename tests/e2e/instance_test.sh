@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# One Zelvo per session: later starts and the command line reach the running one.
+# One Zelvo per graphical session: later starts and the command line reach the
+# running one of their session, and a second session of the same user runs its own.
 # Usage: instance_test.sh ZELVO SKIN_FOLDER
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 start_tray_host
 program="$e2e_work/program/zelvo"
-socket="$XDG_RUNTIME_DIR/org.zelvo.Zelvo.socket"
+socket="$XDG_RUNTIME_DIR/org.zelvo.Zelvo-x11-${DISPLAY#:}.socket"
 
 active_window() { xprop -root _NET_ACTIVE_WINDOW | awk '{ print $NF }'; }
 bar_is_active() { [ "$(printf '%d' "$(active_window)")" = "$bar_window" ]; }
@@ -91,5 +92,22 @@ check "a second plain start reaches it" "0 " "$(run)"
 check "one Zelvo runs" "1" "$(zelvos)"
 run --quit >/dev/null
 e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true
+
+# Two graphical sessions of one user, one runtime folder: a Zelvo in each, and --quit
+# in one ends only that one.
+sed -i '/^\/check1\r$/{n;s/^.*\r$/0\r/}' "$e2e_work/program/setting.ini"
+first_display=$DISPLAY
+start_zelvo
+first_pid=$zelvo_pid
+e2e_start_display
+start_zelvo
+check "a second session runs a Zelvo of its own" "2" "$(zelvos)"
+check "--quit in the first session" "0 " "$(DISPLAY=$first_display run --quit)"
+e2e_wait "the first Zelvo to end" '! kill -0 "$first_pid" 2>/dev/null' || true
+check "ends the first session's Zelvo only" "ended running" \
+    "$(kill -0 "$first_pid" 2>/dev/null && echo running || echo ended) \
+$(kill -0 "$zelvo_pid" 2>/dev/null && echo running || echo ended)"
+run --quit >/dev/null
+e2e_wait "the second Zelvo to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true
 
 e2e_finish

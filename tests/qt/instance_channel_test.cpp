@@ -108,10 +108,12 @@ class InstanceChannelTest : public QObject {
 
     void theLockMakesOneProcessTheRunningZelvo() {
         InstanceLock first;
-        QCOMPARE(ClaimInstance(folder_.path().toStdString(), InstanceRequest::Show, first),
-                 Claim::Running);
+        const std::string session = folder_.path().toStdString() + "/org.zelvo.Zelvo-x11-0";
+        QCOMPARE(ClaimInstance(session, InstanceRequest::Show, first), Claim::Running);
         InstanceLock second;
-        QVERIFY(!second.TryAcquire(folder_.path().toStdString()));
+        QVERIFY(!second.TryAcquire(session));
+        InstanceLock otherSession;
+        QVERIFY(otherSession.TryAcquire(folder_.path().toStdString() + "/org.zelvo.Zelvo-x11-1"));
     }
 
     void onlyThisUsersPeersCount() {

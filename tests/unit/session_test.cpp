@@ -7,6 +7,7 @@
 #include "fake/fake_platform.h"
 #include "session/command_line.h"
 #include "session/instance_request.h"
+#include "session/session_instance.h"
 #include "session/settings_place.h"
 
 namespace zelvo {
@@ -97,6 +98,34 @@ std::optional<std::string> From(const std::map<std::string, std::string>& variab
                                 const char* name) {
     const auto found = variables.find(name);
     return found == variables.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+// One Zelvo per graphical session: the Wayland display names the session, else the X
+// server; every screen of one server is one session.
+TEST(SessionInstanceTest, EachSessionsDisplayGivesItsOwnName) {
+    std::map<std::string, std::string> variables;
+    const Environment environment = [&variables](const char* name) {
+        return From(variables, name);
+    };
+    EXPECT_EQ(SessionInstanceName(environment), "org.zelvo.Zelvo");
+    const std::map<std::string, std::string> names{
+        {":0", "org.zelvo.Zelvo-x11-0"},
+        {":0.1", "org.zelvo.Zelvo-x11-0"},
+        {"unix:0", "org.zelvo.Zelvo-x11-0"},
+        {":1", "org.zelvo.Zelvo-x11-1"},
+        {"localhost:10.0", "org.zelvo.Zelvo-x11-localhost-10"},
+        {"../../x:2", "org.zelvo.Zelvo-x11-.._.._x-2"},
+    };
+    for (const auto& [display, name] : names) {
+        variables = {{"DISPLAY", display}};
+        EXPECT_EQ(SessionInstanceName(environment), name) << display;
+    }
+    variables = {{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}};
+    EXPECT_EQ(SessionInstanceName(environment), "org.zelvo.Zelvo-wayland-0");
+    variables["WAYLAND_DISPLAY"] = "/run/user/1000/wayland-1";
+    EXPECT_EQ(SessionInstanceName(environment), "org.zelvo.Zelvo-wayland-1");
+    variables["WAYLAND_DISPLAY"] = "";
+    EXPECT_EQ(SessionInstanceName(environment), "org.zelvo.Zelvo-x11-0");
 }
 
 TEST(SettingsPlaceTest, PortableOnlyWithASettingsFileOrAMarkerBesideTheProgram) {
