@@ -62,9 +62,13 @@ int main(int argc, char* argv[]) {
         std::fputs(zelvo::kNoneRunningText.data(), stderr);
         return 0;
     }
-    if (!zelvo::ChooseDisplay(problem)) {
+    std::string displayNote;
+    if (!zelvo::ChooseDisplay(problem, displayNote)) {
         std::fprintf(stderr, "zelvo: %s\n", problem.c_str());
         return 1;
+    }
+    if (!displayNote.empty()) {
+        std::fprintf(stderr, "zelvo: %s\n", displayNote.c_str());
     }
     QApplication app(argc, argv);
     // The class of the bar's WM_CLASS, and the desktop entry its windows belong to:

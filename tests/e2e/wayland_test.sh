@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A Wayland session: weston's headless compositor with Xwayland. Zelvo started with
-# WAYLAND_DISPLAY set and no platform chosen runs its bar on the X side, where its
-# stored place, keep-above and --toggle work; without an X server it says so.
+# WAYLAND_DISPLAY set runs its bar on the X side, where its stored place, keep-above
+# and --toggle work, also when the user asked Qt for Wayland; without an X server it
+# says so.
 # Usage: wayland_test.sh ZELVO SKIN_FOLDER
 source "$(dirname "$0")/lib.sh"
 e2e_work=$(mktemp -d)
@@ -40,6 +41,15 @@ start_weston headless
 start_zelvo
 check "the bar maps on the X side" "yes" "$([ -n "$bar_window" ] && echo yes || echo no)"
 check "through the xcb platform" "" "$(grep -i 'wayland' "$work/zelvo.log" || true)"
+kill -TERM "$zelvo_pid"
+e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null'
+
+# A user's QT_QPA_PLATFORM=wayland: the bar runs through XWayland all the same, and
+# Zelvo says why, once.
+QT_QPA_PLATFORM=wayland start_zelvo
+check "QT_QPA_PLATFORM=wayland still maps the bar on the X side" "yes" \
+    "$([ -n "$bar_window" ] && echo yes || echo no)"
+check "and says why, once" "1" "$(grep -c 'QT_QPA_PLATFORM asks for Wayland' "$work/zelvo.log")"
 kill -TERM "$zelvo_pid"
 e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null'
 
