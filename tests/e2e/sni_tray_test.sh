@@ -5,6 +5,13 @@
 # Run inside a private session bus: dbus-run-session -- sni_tray_test.sh ZELVO SKINS HOST
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
+# The program's icon installed into the hicolor theme, as cmake --install puts it.
+icons="$(dirname "$0")/../../packaging/icons"
+for size in 16 22 24 32 48 64 128 256; do
+    install -D -m 0644 "$icons/zelvo-$size.png" \
+        "$e2e_work/share/icons/hicolor/${size}x$size/apps/zelvo.png"
+done
+export XDG_DATA_DIRS="$e2e_work/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
 host=$3
 record="$e2e_work/registered"
 
@@ -21,7 +28,9 @@ e2e_wait "the item's registration" '[ -s "$record" ]' || true
 service=$(head -n 1 "$record" 2>/dev/null || true)
 check "Zelvo registers its item with a watcher that comes later" "yes" "$([ -n "$service" ] && echo yes || echo no)"
 
-check "the item has no tool tip" "" "$("$host" tooltip "$service" 2>&1)"
+check "the item's tool tip names the program" "Zelvo" "$("$host" tooltip "$service" 2>&1)"
+check "its icon is the theme's zelvo, drawn by the host at its own size" "zelvo" \
+    "$("$host" icon-name "$service" 2>&1)"
 check "its menu is the tray menu" \
     "barを表示|環境設定|Barの表示位置・サイズを工場出荷時に…|-|help|バージョン情報|-|ソフトの終了" \
     "$("$host" menu "$service" 2>&1 | paste -sd '|')"

@@ -5,8 +5,8 @@
 
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
-#include "ui/qt/about_view.h"
 #include "platform/qt/qt_tray_icon.h"
+#include "ui/qt/about_view.h"
 
 namespace zelvo {
 
@@ -63,6 +63,7 @@ class AboutAndTrayTest : public QObject {
         QTRY_COMPARE(codes, (std::vector<int>{513, 515, 516, 519}));
     }
 
+    // The program adds its icon without a tip: the tool tip names the program.
     void theRecordsTipBecomesTheToolTip() {
         QtTrayIcon tray([](int) {});
         NotifyIconData record;
@@ -73,7 +74,7 @@ class AboutAndTrayTest : public QObject {
         QCOMPARE(tray.icon(), nullptr);
         tray.HostAppeared();
         QVERIFY(tray.InTray());
-        QCOMPARE(tray.icon()->toolTip(), QString());
+        QCOMPARE(tray.icon()->toolTip(), QStringLiteral("Zelvo"));
         QVERIFY(!tray.icon()->icon().isNull());
         tray.Shell_NotifyIcon(NIM_DELETE, record);
         QVERIFY(!tray.InTray());

@@ -21,4 +21,8 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+QIcon ThemedProgramIcon() {
+    return QIcon::fromTheme(QStringLiteral("zelvo"), ProgramIcon());
+}
+
 }  // namespace zelvo

@@ -75,7 +75,7 @@ void QtTrayIcon::HostAppeared() {
     const bool statusNotifier = hosts_.StatusNotifierHostPresent();
     if (!icon_) {
         icon_ = std::make_unique<QSystemTrayIcon>();
-        icon_->setIcon(ProgramIcon());
+        icon_->setIcon(ThemedProgramIcon());
         // Queued: the tray's own window sends the signal from its mouse handler, and
         // the event may end with that window gone (the icon deleted at exit).
         connect(
@@ -97,7 +97,8 @@ void QtTrayIcon::HostAppeared() {
             icon_->setContextMenu(menu_.get());
         }
     }
-    icon_->setToolTip(toolTip_);
+    // The program adds its icon with an empty tip: the tip then names the program.
+    icon_->setToolTip(toolTip_.isEmpty() ? QStringLiteral("Zelvo") : toolTip_);
     icon_->show();
 }
 

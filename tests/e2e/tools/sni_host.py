@@ -130,6 +130,8 @@ def main(argv):
     elif command == "tooltip":
         tooltip = item(argv[2]).Get(ITEM, "ToolTip", dbus_interface=PROPERTIES)
         print(str(tooltip[2]))
+    elif command == "icon-name":
+        print(str(item(argv[2]).Get(ITEM, "IconName", dbus_interface=PROPERTIES)))
     return 0
 
 
