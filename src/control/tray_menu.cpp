@@ -67,15 +67,16 @@ void Form2::pulldown2_exit_Click() {
 }
 
 // The tray icon's events arrive as a mouse move whose x is the event's message
-// number in pixels, given in twips.
+// number in pixels, given in twips. The twips per pixel need not be whole (7.5 at
+// 192 dpi): x is divided by them as they are, and the pixels truncated, with room
+// for the rounding of the float the code came in.
 void Form2::Form_MouseMove(int /*button*/, int /*shift*/, float x, float /*y*/) {
-    const auto pixels = static_cast<long>(std::nearbyint(x));
-    const auto twipsPerPixel =
-        static_cast<long>(std::nearbyint(platform_.toolkit.TwipsPerPixelX()));
-    if (twipsPerPixel == 0) {
+    constexpr double kRoundingRoom = 1.0 / 1024;
+    const double twipsPerPixel = platform_.toolkit.TwipsPerPixelX();
+    if (!(twipsPerPixel > 0)) {
         return;
     }
-    const long code = pixels / twipsPerPixel;
+    const auto code = static_cast<long>(std::floor(x / twipsPerPixel + kRoundingRoom));
     if (code == WM_LBUTTONDOWN) {
         bar_.Visible = true;
     } else if (code == WM_RBUTTONDOWN) {

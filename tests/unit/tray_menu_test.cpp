@@ -58,6 +58,22 @@ TEST_F(TrayMenuTest, OtherEventsAreIgnored) {
     EXPECT_TRUE(bar.Visible);
 }
 
+// At densities whose twips per pixel are not whole (7.5 at 192 dpi, 8.57 at 168 dpi,
+// 6.67 at 216 dpi) the code still comes through whole.
+TEST_F(TrayMenuTest, EventsComeThroughAtEveryDensity) {
+    for (const float dotsPerInch : {72.0F, 96.0F, 120.0F, 144.0F, 168.0F, 192.0F, 216.0F, 288.0F}) {
+        fake.toolkit.twipsPerPixel = 1440.0F / dotsPerInch;
+        bar.Visible = false;
+        fake.toolkit.shownMenus.clear();
+        dialog.Form_MouseMove(0, 0, 512 * fake.toolkit.twipsPerPixel, 0);
+        EXPECT_FALSE(bar.Visible) << dotsPerInch;
+        dialog.Form_MouseMove(0, 0, 513 * fake.toolkit.twipsPerPixel, 0);
+        EXPECT_TRUE(bar.Visible) << dotsPerInch;
+        dialog.Form_MouseMove(0, 0, 516 * fake.toolkit.twipsPerPixel, 0);
+        EXPECT_EQ(fake.toolkit.shownMenus.size(), 1U) << dotsPerInch;
+    }
+}
+
 TEST_F(TrayMenuTest, RightPressOpensTheMenuAndLeavesAHiddenBarHidden) {
     bar.Visible = false;
     TrayEvent(516);
