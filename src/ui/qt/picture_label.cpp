@@ -1,9 +1,18 @@
 #include "ui/qt/picture_label.h"
 
+#include <QPainter>
+#include <cmath>
+
 #include "platform/qt/qt_picture.h"
 #include "ui/qt/twips.h"
 
 namespace zelvo {
+
+void DrawPicture(QPainter& painter, const QPixmap& picture, const QRectF& target) {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::round(ratio));
+    painter.drawPixmap(target, picture, QRectF(picture.rect()));
+}
 
 PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -20,6 +29,17 @@ void PictureLabel::Render(const Image& image, float twipsPerPixel) {
         setGeometry(place);
     }
     setVisible(image.Visible);
+}
+
+void PictureLabel::paintEvent(QPaintEvent* /*event*/) {
+    const QPixmap picture = pixmap();
+    if (picture.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    DrawPicture(
+        painter, picture,
+        hasScaledContents() ? QRectF(rect()) : QRectF(QPointF(), picture.deviceIndependentSize()));
 }
 
 }  // namespace zelvo
