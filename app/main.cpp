@@ -1,17 +1,21 @@
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/display_choice.h"
 #include "app/instance_client.h"
 #include "app/instance_server.h"
 #include "session/command_line.h"
+#include "session/desktop_session.h"
 #include "session/session_instance.h"
 
 #include "control/hotkey2.h"
 #include "control/window_set.h"
+#include "conversion/notices.h"
 #include "platform/eval/expression_evaluator.h"
 #include "platform/portal/portal_hot_key.h"
 #include "platform/posix/posix_autostart.h"
@@ -108,7 +112,6 @@ int main(int argc, char* argv[]) {
                       trayIcon,  shell,   processLauncher, registry,  paths,     autostart};
     WindowSet windows(platform);
     WindowViews views(windows, toolkit, windowOps);
-    views.SetTrayPresence([&trayIcon] { return trayIcon.InTray(); });
 
     // Everything from outside the windows reaches the models here, and the views follow.
     const auto handle = [&views](const std::function<void()>& handler) {
@@ -116,6 +119,27 @@ int main(int argc, char* argv[]) {
         SafeCall(handler);
         views.Render();
     };
+    // Without a tray a bar put away is minimised into the task bar; on a desktop with
+    // neither it stays shown, and the user who puts it away is told why and how to
+    // call it, once (starting in the tray is no such request).
+    const bool minimisedKept =
+        DesktopShowsMinimisedWindows(ProcessEnvironment("XDG_CURRENT_DESKTOP").value_or(""));
+    bool starting = true;
+    bool toldKeptShown = false;
+    std::function<void()> keptShown;
+    if (!minimisedKept) {
+        keptShown = [&] {
+            if (starting || std::exchange(toldKeptShown, true)) {
+                return;
+            }
+            QTimer::singleShot(0, [&] {
+                handle([&] {
+                    toolkit.MessageBox(notice::kBarKeptShownWithoutTray, MessageIcon::None);
+                });
+            });
+        };
+    }
+    views.SetTrayPresence([&trayIcon] { return trayIcon.InTray(); }, keptShown);
     trayIcon.SetMenu(windows.dialog.pulldown2.items, [&](const std::string& choice) {
         handle([&] { windows.dialog.RunPulldown2(choice); });
     });
@@ -145,6 +169,7 @@ int main(int argc, char* argv[]) {
     }
 
     handle([&] { windows.Start(); });
+    starting = false;
     if (ShowsBarAtStart(command.kind)) {
         handle([&] { windows.dialog.pulldown2_bar_out_Click(); });
     }

@@ -26,6 +26,13 @@ inline constexpr std::string_view kHelpNotOpened =
 inline constexpr std::string_view kHotKeyNeedsDesktopShortcut =
     "このデスクトップでは、ほかのソフトを使っている間はホットキーが届きません。\r\n"
     "デスクトップのキーボード設定で、ショートカットに「zelvo --toggle」を割り当ててください。";
+// A desktop with neither a tray nor a task bar (GNOME as it comes), where a bar put
+// away would be lost from view.
+inline constexpr std::string_view kBarKeptShownWithoutTray =
+    "このデスクトップにはタスクトレイもタスクバーもないため、"
+    "barは隠さずに表示したままにします。\r\n"
+    "ほかのウィンドウの後ろになったbarは、アプリ一覧のZelvoのアイコン、コマンド「zelvo --show」、"
+    "または「zelvo --toggle」を割り当てたキーボードショートカットで前面に呼び出せます。";
 inline constexpr std::string_view kHotKeyNotRegistered =
     "ホットキーを登録できませんでした。\r\n他のソフトが同じキーを使用している可能性があります。";
 

@@ -6,8 +6,8 @@
 
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
-#include "ui/qt/bar_view.h"
 #include "platform/qt/qt_picture.h"
+#include "ui/qt/bar_view.h"
 
 namespace zelvo {
 
@@ -189,6 +189,34 @@ class BarViewTest : public QObject {
         QCOMPARE(view_->background()->size(), QSize(779, 33));
         QVERIFY(view_->background()->hasScaledContents());
         QVERIFY(!view_->separator(1)->hasScaledContents());
+    }
+
+    // Where the bar goes when the model puts it away: into the tray, into the task bar
+    // without a tray, and nowhere on a desktop with neither, which is said.
+    void aBarPutAwayFollowsTheDesktopsPlaces() {
+        bool inTray = true;
+        int toldKeptShown = 0;
+        view_->SetTrayPresence([&inTray] { return inTray; });
+        bar().Visible = false;
+        view_->Render();
+        QVERIFY(!view_->isVisible());
+
+        inTray = false;
+        bar().Visible = true;
+        view_->Render();
+        bar().Visible = false;
+        view_->Render();
+        QTRY_VERIFY(view_->isMinimized());
+        bar().Visible = true;
+        view_->Render();
+
+        view_->SetTrayPresence([&inTray] { return inTray; }, [&toldKeptShown] { ++toldKeptShown; });
+        bar().Visible = false;
+        view_->Render();
+        QVERIFY(bar().Visible);
+        QVERIFY(view_->isVisible());
+        QVERIFY(!view_->isMinimized());
+        QCOMPARE(toldKeptShown, 1);
     }
 
   private:

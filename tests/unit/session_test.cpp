@@ -6,6 +6,7 @@
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
 #include "session/command_line.h"
+#include "session/desktop_session.h"
 #include "session/instance_request.h"
 #include "session/session_instance.h"
 #include "session/settings_place.h"
@@ -98,6 +99,16 @@ std::optional<std::string> From(const std::map<std::string, std::string>& variab
                                 const char* name) {
     const auto found = variables.find(name);
     return found == variables.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+TEST(DesktopSessionTest, OnlyGnomeAsItComesLosesMinimisedWindows) {
+    for (const std::string_view lost : {"GNOME", "GNOME:GNOME"}) {
+        EXPECT_FALSE(DesktopShowsMinimisedWindows(lost)) << lost;
+    }
+    for (const std::string_view kept : {"KDE", "XFCE", "", "ubuntu:GNOME", "GNOME-Classic:GNOME",
+                                        "GNOME-Flashback:GNOME", "X-GNOME", "GNOMEx", ":"}) {
+        EXPECT_TRUE(DesktopShowsMinimisedWindows(kept)) << kept;
+    }
 }
 
 // One Zelvo per graphical session: the Wayland display names the session, else the X

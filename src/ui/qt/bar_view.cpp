@@ -5,12 +5,12 @@
 #include <QMouseEvent>
 #include <QMoveEvent>
 
-#include "ui/qt/fonts.h"
+#include "platform/qt/x11_connection.h"
 #include "platform/safe_call.h"
+#include "platform/x11/window_state.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/text_sync.h"
 #include "ui/qt/twips.h"
-#include "platform/qt/x11_connection.h"
-#include "platform/x11/window_state.h"
 
 namespace zelvo {
 namespace {
@@ -149,10 +149,16 @@ void BarView::RenderVisibility() {
     if (!bar_.Visible) {
         if (!inTray_ || inTray_()) {
             hide();
-        } else if (!isMinimized()) {
-            showMinimized();
+            return;
         }
-        return;
+        if (!keptShown_) {
+            if (!isMinimized()) {
+                showMinimized();
+            }
+            return;
+        }
+        bar_.Visible = true;
+        keptShown_();
     }
     const bool showing = !isVisible() || isMinimized();
     if (!showing) {

@@ -30,8 +30,13 @@ class BarView : public QWidget {
     void AdoptShownState();
 
     // Whether a hidden bar can be called back from a tray icon. Without one, a bar the
-    // model hides is minimised instead, so that the task bar or dock keeps it in reach.
-    void SetTrayPresence(std::function<bool()> inTray) { inTray_ = std::move(inTray); }
+    // model hides is minimised instead, so that the task bar or dock keeps it in reach;
+    // on a desktop that has neither (`keptShown` given), it stays shown, and
+    // `keptShown` is called, while rendering (it must open no window itself).
+    void SetTrayPresence(std::function<bool()> inTray, std::function<void()> keptShown = {}) {
+        inTray_ = std::move(inTray);
+        keptShown_ = std::move(keptShown);
+    }
 
     UnitBoxEdit* box(int index) const { return boxes_.at(static_cast<std::size_t>(index)); }
     PictureLabel* title() const { return title_; }
@@ -74,6 +79,7 @@ class BarView : public QWidget {
     std::function<void()> beforeShow_;
     std::function<void()> afterShow_;
     std::function<bool()> inTray_;
+    std::function<void()> keptShown_;
     bool rendering_ = false;
     // The window rectangle last asked of the window system, in pixels, and until
     // when the places it reports may still be its way there.

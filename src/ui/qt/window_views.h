@@ -1,10 +1,10 @@
 #pragma once
 
 #include "control/window_set.h"
-#include "ui/qt/about_view.h"
-#include "ui/qt/bar_view.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_window_ops.h"
+#include "ui/qt/about_view.h"
+#include "ui/qt/bar_view.h"
 #include "ui/qt/settings_view.h"
 
 namespace zelvo {
@@ -17,7 +17,9 @@ class WindowViews {
 
     void Render();
     // Where the bar goes when hidden: see BarView::SetTrayPresence.
-    void SetTrayPresence(std::function<bool()> inTray) { bar_.SetTrayPresence(std::move(inTray)); }
+    void SetTrayPresence(std::function<bool()> inTray, std::function<void()> keptShown = {}) {
+        bar_.SetTrayPresence(std::move(inTray), std::move(keptShown));
+    }
 
     BarView& bar() { return bar_; }
     SettingsView& dialog() { return dialog_; }
