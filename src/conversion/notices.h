@@ -25,7 +25,10 @@ inline constexpr std::string_view kHelpNotOpened =
 // A desktop that keeps global keys to itself and offers no portal for them.
 inline constexpr std::string_view kHotKeyNeedsDesktopShortcut =
     "このデスクトップでは、ほかのソフトを使っている間はホットキーが届きません。\r\n"
-    "デスクトップのキーボード設定で、ショートカットに「zelvo --toggle」を割り当ててください。";
+    "デスクトップのキーボード設定で、ショートカットに「zelvo --toggle」を割り当ててください。\r\n"
+    "GNOMEでは「設定」→「キーボード」→「ショートカットの表示とカスタマイズ」→"
+    "「カスタムショートカット」→「ショートカットを追加」で、コマンドに「zelvo --toggle」と"
+    "入れ、キーを押して追加します。";
 // A desktop with neither a tray nor a task bar (GNOME as it comes), where a bar put
 // away would be lost from view.
 inline constexpr std::string_view kBarKeptShownWithoutTray =
