@@ -8,10 +8,12 @@
 namespace zelvo {
 namespace {
 
+constexpr int kLeftPress = 513;
+
 int MessageNumber(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
         case QSystemTrayIcon::Trigger:
-            return 513;
+            return kLeftPress;
         case QSystemTrayIcon::DoubleClick:
             return 515;
         case QSystemTrayIcon::Context:
@@ -27,7 +29,7 @@ int MessageNumber(QSystemTrayIcon::ActivationReason reason) {
 
 QtTrayIcon::QtTrayIcon(std::function<void(int code)> onEvent)
     : onEvent_(std::move(onEvent)),
-      hosts_([this] { HostAppeared(); }),
+      hosts_([this] { HostsChanged(); }),
       firstShow_([this] { ShowIfHostPresent(); }) {}
 
 bool QtTrayIcon::Shell_NotifyIcon(int message, const NotifyIconData& data) {
@@ -52,11 +54,27 @@ bool QtTrayIcon::Shell_NotifyIcon(int message, const NotifyIconData& data) {
 
 bool QtTrayIcon::InTray() {
     firstShow_.RunNow();
-    return Shown();
+    return Shown() && ItsHostPresent();
+}
+
+bool QtTrayIcon::ItsHostPresent() {
+    return statusNotifier_ ? hosts_.StatusNotifierHostPresent() : hosts_.XEmbedTrayPresent();
+}
+
+// A host came or went. An icon whose host went is taken down, to come back with the
+// next host.
+void QtTrayIcon::HostsChanged() {
+    if (Shown() && !ItsHostPresent()) {
+        icon_->hide();
+        if (onEvent_) {
+            onEvent_(kLeftPress);
+        }
+    }
+    ShowIfHostPresent();
 }
 
 void QtTrayIcon::ShowIfHostPresent() {
-    if (hosts_.HostPresent()) {
+    if (icon_ ? ItsHostPresent() : hosts_.HostPresent()) {
         HostAppeared();
     }
 }
@@ -72,8 +90,8 @@ void QtTrayIcon::HostAppeared() {
     if (!wanted_ || Shown()) {
         return;
     }
-    const bool statusNotifier = hosts_.StatusNotifierHostPresent();
     if (!icon_) {
+        statusNotifier_ = hosts_.StatusNotifierHostPresent();
         icon_ = std::make_unique<QSystemTrayIcon>();
         icon_->setIcon(ThemedProgramIcon());
         // Queued: the tray's own window sends the signal from its mouse handler, and
@@ -86,7 +104,7 @@ void QtTrayIcon::HostAppeared() {
                 }
             },
             Qt::QueuedConnection);
-        if (statusNotifier && !menuItems_.empty()) {
+        if (statusNotifier_ && !menuItems_.empty()) {
             menu_ = std::make_unique<QMenu>();
             AddMenuItems(*menu_, menuItems_);
             connect(menu_.get(), &QMenu::triggered, this, [this](QAction* action) {

@@ -17,7 +17,9 @@ namespace zelvo {
 
 // The tray icon through QSystemTrayIcon. Its mouse events are handed on as the
 // message numbers of the notification area: left press 513, left double click 515,
-// right press 516, middle press 519.
+// right press 516, middle press 519. A tray host that goes takes the icon with it: that
+// is handed on as a left press (513), which shows the bar, so that a bar put away in the
+// tray is not left out of reach.
 //
 // Qt settles on a StatusNotifierItem or an X11 tray icon once, when the first icon
 // is made; so the icon is made only when a tray host is there, or when one appears
@@ -41,16 +43,20 @@ class QtTrayIcon final : public QObject, public TrayIcon {
 
     // A tray host is there (the watch says so when one appears).
     void HostAppeared();
-    // Whether the icon is in the tray. A first icon still waiting for the start's paint is
-    // made now, so that the answer holds.
+    // Whether the icon is in a tray that is there. A first icon still waiting for the
+    // start's paint is made now, so that the answer holds.
     bool InTray();
     const QSystemTrayIcon* icon() const { return icon_.get(); }
 
   private:
     bool Shown() const { return icon_ != nullptr && icon_->isVisible(); }
     void ShowIfHostPresent();
+    // The icon's kind of host: the one it was made for (Qt settles on one).
+    bool ItsHostPresent();
+    void HostsChanged();
 
     std::function<void(int)> onEvent_;
+    bool statusNotifier_ = false;
     std::unique_ptr<QSystemTrayIcon> icon_;
     std::vector<MenuItem> menuItems_;
     std::function<void(const std::string&)> onChoice_;

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusVariant>
+#include <QDBusReply>
+#include <algorithm>
 
 #include "platform/qt/x11_connection.h"
 
@@ -13,11 +13,19 @@ namespace {
 
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+// The names hosts hold: "org.kde.StatusNotifierHost-" and a number of the host's own.
+const QStringList kHostNamePrefixes = {QStringLiteral("org.kde.StatusNotifierHost-"),
+                                       QStringLiteral("org.freedesktop.StatusNotifierHost-")};
+
+bool IsHostName(const QString& name) {
+    return std::any_of(kHostNamePrefixes.begin(), kHostNamePrefixes.end(),
+                       [&name](const QString& prefix) { return name.startsWith(prefix); });
+}
 
 }  // namespace
 
-TrayHostWatch::TrayHostWatch(std::function<void()> onHostAppeared)
-    : onHostAppeared_(std::move(onHostAppeared)) {
+TrayHostWatch::TrayHostWatch(std::function<void()> onHostsChanged)
+    : onHostsChanged_(std::move(onHostsChanged)) {
     if (xcb_connection_t* connection = X11Connection()) {
         systemTray_ = std::make_unique<x11::SystemTray>(connection);
         systemTray_->WatchManagers();
@@ -37,11 +45,20 @@ void TrayHostWatch::WatchBus() {
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
     watcher_.setConnection(bus);
-    watcher_.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
-    watcher_.addWatchedService(kWatcherService);
-    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, &TrayHostWatch::Check);
+    watcher_.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
+    // A name ending in "*" stands for its namespace: the hosts' names are in these.
+    watcher_.setWatchedServices(
+        {kWatcherService, QStringLiteral("org.kde*"), QStringLiteral("org.freedesktop*")});
+    connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            &TrayHostWatch::NameOwnerChanged);
     bus.connect(kWatcherService, kWatcherPath, kWatcherService,
                 QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(Check()));
+}
+
+void TrayHostWatch::NameOwnerChanged(const QString& name) {
+    if (name == kWatcherService || IsHostName(name)) {
+        Check();
+    }
 }
 
 // The bus is watched before it is asked, so that a host coming in between is announced.
@@ -51,13 +68,9 @@ bool TrayHostWatch::StatusNotifierHostPresent() {
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kWatcherService)) {
         return false;
     }
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        kWatcherService, kWatcherPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("Get"));
-    get << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
-    const QDBusMessage answer = bus.call(get);
-    return answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty() &&
-           answer.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+    const QDBusReply<QStringList> reply = bus.interface()->registeredServiceNames();
+    const QStringList names = reply.isValid() ? reply.value() : QStringList();
+    return std::any_of(names.begin(), names.end(), IsHostName);
 }
 
 bool TrayHostWatch::XEmbedTrayPresent() const {
@@ -74,8 +87,8 @@ bool TrayHostWatch::nativeEventFilter(const QByteArray& eventType, void* message
 }
 
 void TrayHostWatch::Check() {
-    if (onHostAppeared_ && HostPresent()) {
-        onHostAppeared_();
+    if (onHostsChanged_) {
+        onHostsChanged_();
     }
 }
 

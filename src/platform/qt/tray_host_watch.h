@@ -10,15 +10,17 @@
 
 namespace zelvo {
 
-// Notices tray hosts: a StatusNotifierWatcher with a host registered on the session
-// bus (KDE, XFCE, GNOME with its AppIndicator extension) or an X11 system tray. A
-// host that comes after the start (a panel that starts late) is announced once. The
-// session bus is first asked when a host is: connecting to it waits on the bus, and
-// the bar's first paint need not.
+// Notices tray hosts: a StatusNotifierWatcher with a host on the session bus (KDE's
+// panel, XFCE's, GNOME's AppIndicator extension) or an X11 system tray. A watcher
+// alone is no tray: KDE's keeps saying a host is registered whenever it runs, panel
+// or none, so a host counts only while it holds its name on the bus. Hosts coming
+// (a panel that starts late) and going (a panel that quits, the extension turned off
+// while the screen is locked) are announced. The session bus is first asked when a
+// host is: connecting to it waits on the bus, and the bar's first paint need not.
 class TrayHostWatch final : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
   public:
-    explicit TrayHostWatch(std::function<void()> onHostAppeared);
+    explicit TrayHostWatch(std::function<void()> onHostsChanged);
     ~TrayHostWatch() override;
     TrayHostWatch(const TrayHostWatch&) = delete;
     TrayHostWatch& operator=(const TrayHostWatch&) = delete;
@@ -31,10 +33,11 @@ class TrayHostWatch final : public QObject, public QAbstractNativeEventFilter {
 
   private:
     Q_SLOT void Check();
+    Q_SLOT void NameOwnerChanged(const QString& name);
     // Watches the session bus for a StatusNotifierWatcher and its hosts, once.
     void WatchBus();
 
-    std::function<void()> onHostAppeared_;
+    std::function<void()> onHostsChanged_;
     QDBusServiceWatcher watcher_;
     std::unique_ptr<x11::SystemTray> systemTray_;
 };

@@ -1,8 +1,12 @@
 #!/usr/bin/python3
 """A StatusNotifierWatcher with a host, for the tests, and a client of the items.
 
-  sni_host.py watch RECORD     own org.kde.StatusNotifierWatcher on the session bus;
-                               append each item service that registers to RECORD
+  sni_host.py watch RECORD     a panel's tray: own org.kde.StatusNotifierWatcher and a
+                               host's name on the session bus; append each item service
+                               that registers to RECORD
+  sni_host.py watcher RECORD   the watcher alone, as KDE's runs without a panel (it
+                               says a host is registered all the same)
+  sni_host.py host             a host's name alone, as a panel that starts later
   sni_host.py menu SERVICE     print the item's menu (com.canonical.dbusmenu), one
                                label a line, "-" for a separator
   sni_host.py click SERVICE LABEL   send "clicked" to the menu entry with that label
@@ -73,17 +77,23 @@ class Watcher(dbus.service.Object):
         return self.properties()
 
 
-def watch(record):
+def serve(record, watcher, host):
+    import os
+
     from dbus.mainloop.glib import DBusGMainLoop
     from gi.repository import GLib
 
     DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
-    watcher = Watcher(bus, record)
-    name = dbus.service.BusName(WATCHER, bus)
-    watcher.StatusNotifierHostRegistered()
+    names = []
+    if watcher:
+        served = Watcher(bus, record)
+        names.append(dbus.service.BusName(WATCHER, bus))
+    if host:
+        names.append(dbus.service.BusName("org.kde.StatusNotifierHost-%d" % os.getpid(), bus))
+    if watcher:
+        served.StatusNotifierHostRegistered()
     GLib.MainLoop().run()
-    del name
 
 
 def item(service):
@@ -110,7 +120,11 @@ def menu_entries(service):
 def main(argv):
     command = argv[1]
     if command == "watch":
-        watch(argv[2])
+        serve(argv[2], watcher=True, host=True)
+    elif command == "watcher":
+        serve(argv[2], watcher=True, host=False)
+    elif command == "host":
+        serve(None, watcher=False, host=True)
     elif command == "menu":
         for _, label in menu_entries(argv[2]):
             print(label)
