@@ -93,7 +93,9 @@ void QtTrayIcon::HostAppeared() {
     if (!icon_) {
         statusNotifier_ = hosts_.StatusNotifierHostPresent();
         icon_ = std::make_unique<QSystemTrayIcon>();
-        icon_->setIcon(ThemedProgramIcon());
+        // A StatusNotifier host draws the theme's icon by name; the theme costs about
+        // a megabyte of memory, which an X11 tray, drawing the pictures given, is spared.
+        icon_->setIcon(statusNotifier_ ? ThemedProgramIcon() : ProgramIcon());
         // Queued: the tray's own window sends the signal from its mouse handler, and
         // the event may end with that window gone (the icon deleted at exit).
         connect(
