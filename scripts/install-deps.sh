@@ -37,6 +37,8 @@ packages=(
     python3-gi
     weston
     xwayland
+    plasma-workspace
+    kded5
     clang-14
     libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix
