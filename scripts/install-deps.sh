@@ -39,6 +39,7 @@ packages=(
     xwayland
     plasma-workspace
     kded5
+    kwin-x11
     clang-14
     libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix

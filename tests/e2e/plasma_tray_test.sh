@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Plasma's own system tray: the panel's tray applet (plasmawindowed
-# org.kde.plasma.systemtray) as host and kded5's StatusNotifierWatcher, on Xvfb with
-# openbox. The item registers with the theme's icon name and the tip Zelvo, a click on
-# its icon in the tray shows the bar, its menu is the tray menu, and when the tray quits
-# with the bar in it, the bar comes back.
+# Plasma's own system tray in Plasma's X11 session: KWin (kwin_x11) as window manager,
+# the panel's tray applet (plasmawindowed org.kde.plasma.systemtray) as host and kded5's
+# StatusNotifierWatcher, on Xvfb. The item registers with the theme's icon name and the
+# tip Zelvo, its menu is the tray menu, activating it (a click on its icon) shows the
+# bar and KWin gives the bar the focus, and when the tray quits with the bar in it, the
+# bar comes back.
 # Run inside a private session bus:
 #   dbus-run-session -- plasma_tray_test.sh ZELVO SKINS SNI_CLIENT
 source "$(dirname "$0")/lib.sh"
 client=$3
-for program in kded5 plasmawindowed; do
+for program in kded5 plasmawindowed kwin_x11; do
     if ! command -v "$program" >/dev/null; then
         echo "SKIP: $program is not installed (Plasma's packages: scripts/install-deps.sh)"
         exit 77
@@ -47,6 +48,14 @@ put_away() {
     xdotool key Down Return  # タスクバーへ格納
 }
 
+active_window() { printf '%d' "$(xprop -root _NET_ACTIVE_WINDOW | awk '{ print $NF }')"; }
+wm_name() {
+    xprop -id "$(xprop -root _NET_SUPPORTING_WM_CHECK | awk '{ print $NF }')" _NET_WM_NAME 2>/dev/null
+}
+KWIN_COMPOSE=N kwin_x11 --replace >"$e2e_work/kwin.log" 2>&1 &
+e2e_pids+=($!)
+e2e_wait "KWin" 'wm_name | grep -q KWin'
+
 kded5 >"$e2e_work/kded.log" 2>&1 &
 e2e_pids+=($!)
 e2e_wait "kded5" 'owned org.kde.kded5'
@@ -72,9 +81,17 @@ check "its menu is the tray menu" \
 put_away
 e2e_wait "the bar hidden" '[ "$(wm_state)" = Withdrawn ]' || true
 check "with Plasma's tray there the bar hides" "Withdrawn" "$(wm_state)"
+xmessage -geometry +300+300 "another window" &
+e2e_pids+=($!)
+e2e_wait "the other window" 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null'
+other=$(xdotool search --onlyvisible --name '^xmessage$' | head -n 1)
+xdotool mousemove --window "$other" 5 5 click 1
+e2e_wait "the other window active" '[ "$(active_window)" = "$other" ]' || true
 "$client" activate "$service"
 e2e_wait "the bar shown" '[ "$(wm_state)" = Normal ]' || true
 check "activating the item shows the bar" "Normal" "$(wm_state)"
+e2e_wait "the bar active" '[ "$(active_window)" = "$bar_window" ]' || true
+check "and KWin gives it the focus" "yes" "$([ "$(active_window)" = "$bar_window" ] && echo yes || echo no)"
 
 put_away
 e2e_wait "the bar hidden" '[ "$(wm_state)" = Withdrawn ]' || true
