@@ -40,6 +40,7 @@ packages=(
     plasma-workspace
     kded5
     kwin-x11
+    gnome-shell
     clang-14
     libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix

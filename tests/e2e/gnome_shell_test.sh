@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# GNOME Shell itself, as Debian 12 ships it (43): headless on Wayland, with the
+# XWayland it starts, on a private session bus and a private system bus. The bar maps
+# through XWayland, also when QT_QPA_PLATFORM asks for Wayland; GNOME as it comes has
+# neither tray nor task bar, so a bar put away stays shown and the user is told so.
+# Run inside a private session bus: dbus-run-session -- gnome_shell_test.sh ZELVO SKINS
+source "$(dirname "$0")/lib.sh"
+if ! command -v gnome-shell >/dev/null; then
+    echo "SKIP: gnome-shell is not installed (GNOME's packages: scripts/install-deps.sh)"
+    exit 77
+fi
+e2e_work=$(mktemp -d)
+trap e2e_cleanup EXIT
+export XDG_RUNTIME_DIR="$e2e_work/runtime"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+mkdir "$e2e_work/program"
+cp "$1" "$e2e_work/program/zelvo"
+cp -r "$2" "$e2e_work/program/skin"
+touch "$e2e_work/program/portable"
+e2e_collect_sanitizer_reports
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# The shell asks the system bus for the session's seat: a private one stands in.
+read -r system_bus system_bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+    paste -sd ' ')
+e2e_pids+=("$system_bus_pid")
+export DBUS_SYSTEM_BUS_ADDRESS=$system_bus
+
+gnome-shell --headless --wayland --virtual-monitor 1280x800 --wayland-display=wayland-zelvo \
+    >"$e2e_work/shell.log" 2>&1 &
+e2e_pids+=($!)
+e2e_wait "GNOME Shell" 'grep -q "GNOME Shell started" "$e2e_work/shell.log"'
+# Its XWayland: the X display the shell says it uses, and the key to it.
+x_display=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$e2e_work/shell.log" | head -n 1)
+export WAYLAND_DISPLAY=wayland-zelvo DISPLAY=$x_display XDG_CURRENT_DESKTOP=GNOME
+XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -n 1)
+export XAUTHORITY
+
+bar_is_shown() { xwininfo -id "$bar_window" | grep -q IsViewable; }
+
+QT_QPA_PLATFORM=wayland start_zelvo
+check "the bar maps through GNOME's XWayland, also when Qt is asked for Wayland" "yes" \
+    "$([ -n "$bar_window" ] && echo yes || echo no)"
+check "saying why once" "1" "$(grep -c 'QT_QPA_PLATFORM asks for Wayland' "$e2e_work/zelvo.log")"
+
+xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
+sleep 0.4
+xdotool key Down Return  # タスクバーへ格納
+e2e_wait "the notice" '[ -n "$(message_boxes)" ]' || true
+check "タスクバーへ格納 without tray or task bar leaves the bar shown" "yes" \
+    "$(bar_is_shown && echo yes || echo no)"
+check "and tells the user" "yes" "$([ -n "$(message_boxes)" ] && echo yes || echo no)"
+
+"$e2e_work/program/zelvo" --quit
+e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true
+check "--quit ends it" "ended" "$(kill -0 "$zelvo_pid" 2>/dev/null && echo running || echo ended)"
+e2e_finish
