@@ -41,6 +41,7 @@ packages=(
     kded5
     kwin-x11
     gnome-shell
+    gnome-settings-daemon
     clang-14
     libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix
