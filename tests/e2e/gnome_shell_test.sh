@@ -69,9 +69,7 @@ e2e_wait "the --toggle run to hand over and end" '[ "$(pgrep -c -x zelvo)" = 1 ]
 check "which reaches the running Zelvo rather than start another" "1 yes" \
     "$(pgrep -c -x zelvo) $(bar_is_shown && echo yes || echo no)"
 
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Return  # タスクバーへ格納
+put_away
 e2e_wait "the notice" '[ -n "$(message_boxes)" ]' || true
 check "タスクバーへ格納 without tray or task bar leaves the bar shown" "yes" \
     "$(bar_is_shown && echo yes || echo no)"

@@ -163,6 +163,32 @@ message_boxes() {
     xdotool search --onlyvisible --name '^Zelvo$' 2>/dev/null | grep -vx "$bar_window" || true
 }
 
+# The bar's state as the window manager keeps it: Normal, Iconic (minimised) or
+# Withdrawn (hidden).
+wm_state() {
+    xprop -id "$bar_window" WM_STATE 2>/dev/null | awk '/window state/ { print $NF; found = 1 }
+                                                       END { if (!found) print "Withdrawn" }'
+}
+
+# タスクバーへ格納, the first entry of the bar's menu.
+put_away() {
+    xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
+    sleep 0.4
+    xdotool key Down Return
+}
+
+# The program's icon installed into the hicolor theme of a data folder of the test's
+# own, as cmake --install puts it, for the desktop to find by name.
+install_theme_icons() {
+    local icons size
+    icons="$(dirname "${BASH_SOURCE[0]}")/../../packaging/icons"
+    for size in 16 22 24 32 48 64 128 256; do
+        install -D -m 0644 "$icons/zelvo-$size.png" \
+            "$e2e_work/share/icons/hicolor/${size}x$size/apps/zelvo.png"
+    done
+    export XDG_DATA_DIRS="$e2e_work/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
+}
+
 # The bar's layout in twips (15 to the pixel): the title and the separators are
 # 390 wide and the boxes `box_width` (the factory layout of a first start: 500).
 box_width=500

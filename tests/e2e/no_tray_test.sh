@@ -8,15 +8,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 settings="$e2e_work/program/setting.ini"
 
-wm_state() {
-    xprop -id "$bar_window" WM_STATE 2>/dev/null | awk '/window state/ { print $NF; found = 1 }
-                                                       END { if (!found) print "Withdrawn" }'
-}
-put_away() {
-    xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-    sleep 0.4
-    xdotool key Down Return  # タスクバーへ格納
-}
 # As a click on its task bar entry does.
 restore_from_task_bar() {
     xdotool windowactivate "$bar_window"

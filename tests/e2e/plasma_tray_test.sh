@@ -16,12 +16,7 @@ for program in kded5 plasmawindowed kwin_x11; do
     fi
 done
 e2e_setup "$1" "$2"
-icons="$(dirname "$0")/../../packaging/icons"
-for size in 16 22 24 32 48 64 128 256; do
-    install -D -m 0644 "$icons/zelvo-$size.png" \
-        "$e2e_work/share/icons/hicolor/${size}x$size/apps/zelvo.png"
-done
-export XDG_DATA_DIRS="$e2e_work/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
+install_theme_icons
 # The programs the bus starts on demand see the test's display.
 dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR XDG_DATA_DIRS
 
@@ -37,15 +32,6 @@ items() {
     dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
         org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
         string:RegisteredStatusNotifierItems 2>/dev/null | grep -o 'string "[^"]*"' | cut -d'"' -f2
-}
-wm_state() {
-    xprop -id "$bar_window" WM_STATE 2>/dev/null | awk '/window state/ { print $NF; found = 1 }
-                                                       END { if (!found) print "Withdrawn" }'
-}
-put_away() {
-    xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-    sleep 0.4
-    xdotool key Down Return  # タスクバーへ格納
 }
 
 active_window() { printf '%d' "$(xprop -root _NET_ACTIVE_WINDOW | awk '{ print $NF }')"; }

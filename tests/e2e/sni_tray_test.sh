@@ -6,20 +6,10 @@
 # Run inside a private session bus: dbus-run-session -- sni_tray_test.sh ZELVO SKINS HOST
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
-# The program's icon installed into the hicolor theme, as cmake --install puts it.
-icons="$(dirname "$0")/../../packaging/icons"
-for size in 16 22 24 32 48 64 128 256; do
-    install -D -m 0644 "$icons/zelvo-$size.png" \
-        "$e2e_work/share/icons/hicolor/${size}x$size/apps/zelvo.png"
-done
-export XDG_DATA_DIRS="$e2e_work/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
+install_theme_icons
 host=$3
 record="$e2e_work/registered"
 
-wm_state() {
-    xprop -id "$bar_window" WM_STATE 2>/dev/null | awk '/window state/ { print $NF; found = 1 }
-                                                       END { if (!found) print "Withdrawn" }'
-}
 
 start_zelvo
 sleep 2  # the panel of this desktop comes late
@@ -37,9 +27,7 @@ check "its menu is the tray menu" \
     "barを表示|環境設定|Barの表示位置・サイズを工場出荷時に…|-|help|バージョン情報|-|ソフトの終了" \
     "$("$host" menu "$service" 2>&1 | paste -sd '|')"
 
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Return  # タスクバーへ格納
+put_away
 e2e_wait "the bar hidden" '[ "$(wm_state)" = Withdrawn ]' || true
 check "with the item there the bar hides" "Withdrawn" "$(wm_state)"
 "$host" activate "$service"
@@ -48,9 +36,7 @@ check "activating the item shows the bar" "Normal" "$(wm_state)"
 
 # The panel quits while the bar is in its tray: the bar comes back rather than stay
 # out of reach.
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Return  # タスクバーへ格納
+put_away
 e2e_wait "the bar hidden" '[ "$(wm_state)" = Withdrawn ]' || true
 kill "$watch_pid"
 e2e_wait "the bar shown" '[ "$(wm_state)" = Normal ]' || true
@@ -61,9 +47,7 @@ check "a tray that goes while the bar is in it shows the bar" "Normal" "$(wm_sta
 "$host" watcher "$record.2" &
 e2e_pids+=($!)
 e2e_wait "the watcher" 'dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true'
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Return  # タスクバーへ格納
+put_away
 e2e_wait "the bar put away" '[ "$(wm_state)" != Normal ]' || true
 check "a watcher without a host is no tray: the bar is minimised" "Iconic" "$(wm_state)"
 "$host" host &
@@ -74,9 +58,7 @@ service=$(head -n 1 "$record.2" 2>/dev/null || true)
 check "a host that comes gets the item" "yes" "$([ -n "$service" ] && echo yes || echo no)"
 "$host" activate "$service"
 e2e_wait "the bar shown" '[ "$(wm_state)" = Normal ]' || true
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Return  # タスクバーへ格納
+put_away
 e2e_wait "the bar hidden" '[ "$(wm_state)" = Withdrawn ]' || true
 check "with the host there the bar hides into the tray" "Withdrawn" "$(wm_state)"
 kill "$host_pid"
