@@ -42,6 +42,7 @@ packages=(
     kwin-x11
     gnome-shell
     gnome-settings-daemon
+    gnome-shell-extension-appindicator
     clang-14
     libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix

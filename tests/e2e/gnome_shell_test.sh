@@ -5,7 +5,8 @@
 # global-shortcuts portal: the hot key is a custom shortcut running zelvo --toggle,
 # bound as the README says (here through gsettings) and pressed through the shell's
 # remote-desktop keyboard. GNOME as it comes has neither tray nor task bar, so a bar
-# put away stays shown and the user is told so.
+# put away stays shown and the user is told so; with the AppIndicator extension it
+# hides into the extension's tray, and comes back when the extension is turned off.
 # Run inside a private session bus:
 #   dbus-run-session -- gnome_shell_test.sh ZELVO SKINS KEYBOARD_TOOL
 source "$(dirname "$0")/lib.sh"
@@ -15,9 +16,15 @@ if ! command -v gnome-shell >/dev/null || [ ! -x /usr/libexec/gsd-media-keys ]; 
     exit 77
 fi
 e2e_work=$(mktemp -d)
-trap e2e_cleanup EXIT
+# The desktop's document portal, which the bus may start, mounts a folder in the
+# runtime folder: it is let go before the work folder goes.
+trap 'fusermount3 -u -z "$e2e_work/runtime/doc" 2>/dev/null || true; e2e_cleanup' EXIT
 export XDG_RUNTIME_DIR="$e2e_work/runtime"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
+# The desktop's settings (dconf) of the test's own, with no extension turned on.
+export XDG_CONFIG_HOME="$e2e_work/config"
+dbus-update-activation-environment XDG_CONFIG_HOME XDG_RUNTIME_DIR
+gsettings set org.gnome.shell enabled-extensions "[]"
 mkdir "$e2e_work/program"
 cp "$1" "$e2e_work/program/zelvo"
 cp -r "$2" "$e2e_work/program/skin"
@@ -74,6 +81,22 @@ e2e_wait "the notice" '[ -n "$(message_boxes)" ]' || true
 check "タスクバーへ格納 without tray or task bar leaves the bar shown" "yes" \
     "$(bar_is_shown && echo yes || echo no)"
 check "and tells the user" "yes" "$([ -n "$(message_boxes)" ] && echo yes || echo no)"
+
+# GNOME with the AppIndicator extension: its watcher is the tray. The bar hides into
+# it, and comes back when the extension is turned off (as while the screen is locked).
+xdotool key Return  # the notice
+e2e_wait "the notice to close" '[ -z "$(message_boxes)" ]' || true
+gsettings set org.gnome.shell enabled-extensions "['ubuntu-appindicators@ubuntu.com']"
+e2e_wait "the extension's watcher" 'dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true' || true
+sleep 0.5  # the item registers with the new watcher
+put_away
+e2e_wait "the bar hidden" '! bar_is_shown' || true
+check "with the AppIndicator extension the bar hides into its tray" "no" \
+    "$(bar_is_shown && echo yes || echo no)"
+gsettings set org.gnome.shell enabled-extensions "[]"
+e2e_wait "the bar shown" 'bar_is_shown' || true
+check "and comes back when the extension is turned off" "yes" "$(bar_is_shown && echo yes || echo no)"
 
 "$e2e_work/program/zelvo" --quit
 e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true

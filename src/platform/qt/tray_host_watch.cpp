@@ -13,6 +13,7 @@ namespace {
 
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+const QString kKded = QStringLiteral("org.kde.kded5");
 // The names hosts hold: "org.kde.StatusNotifierHost-" and a number of the host's own.
 const QStringList kHostNamePrefixes = {QStringLiteral("org.kde.StatusNotifierHost-"),
                                        QStringLiteral("org.freedesktop.StatusNotifierHost-")};
@@ -70,7 +71,13 @@ bool TrayHostWatch::StatusNotifierHostPresent() {
     }
     const QDBusReply<QStringList> reply = bus.interface()->registeredServiceNames();
     const QStringList names = reply.isValid() ? reply.value() : QStringList();
-    return std::any_of(names.begin(), names.end(), IsHostName);
+    if (std::any_of(names.begin(), names.end(), IsHostName)) {
+        return true;
+    }
+    // A watcher that is a host itself (GNOME's AppIndicator extension) holds no host
+    // name; KDE's, which lives in kded5, is no host.
+    const QString watcherOwner = bus.interface()->serviceOwner(kWatcherService);
+    return !watcherOwner.isEmpty() && watcherOwner != bus.interface()->serviceOwner(kKded).value();
 }
 
 bool TrayHostWatch::XEmbedTrayPresent() const {

@@ -11,9 +11,10 @@
 namespace zelvo {
 
 // Notices tray hosts: a StatusNotifierWatcher with a host on the session bus (KDE's
-// panel, XFCE's, GNOME's AppIndicator extension) or an X11 system tray. A watcher
-// alone is no tray: KDE's keeps saying a host is registered whenever it runs, panel
-// or none, so a host counts only while it holds its name on the bus. Hosts coming
+// panel, XFCE's, GNOME's AppIndicator extension) or an X11 system tray. KDE's watcher
+// alone is no tray: it runs in kded5 and says a host is registered, panel or none, so
+// beside it a host counts only while it holds its name on the bus. Another watcher
+// (GNOME's extension) is its own host. Hosts coming
 // (a panel that starts late) and going (a panel that quits, the extension turned off
 // while the screen is locked) are announced. The session bus is first asked when a
 // host is: connecting to it waits on the bus, and the bar's first paint need not.

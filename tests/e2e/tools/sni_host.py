@@ -4,8 +4,8 @@
   sni_host.py watch RECORD     a panel's tray: own org.kde.StatusNotifierWatcher and a
                                host's name on the session bus; append each item service
                                that registers to RECORD
-  sni_host.py watcher RECORD   the watcher alone, as KDE's runs without a panel (it
-                               says a host is registered all the same)
+  sni_host.py watcher RECORD   the watcher alone in kded5, as KDE's runs without a
+                               panel (it says a host is registered all the same)
   sni_host.py host             a host's name alone, as a panel that starts later
   sni_host.py menu SERVICE     print the item's menu (com.canonical.dbusmenu), one
                                label a line, "-" for a separator
@@ -77,7 +77,7 @@ class Watcher(dbus.service.Object):
         return self.properties()
 
 
-def serve(record, watcher, host):
+def serve(record, watcher, host, kded=False):
     import os
 
     from dbus.mainloop.glib import DBusGMainLoop
@@ -91,6 +91,8 @@ def serve(record, watcher, host):
         names.append(dbus.service.BusName(WATCHER, bus))
     if host:
         names.append(dbus.service.BusName("org.kde.StatusNotifierHost-%d" % os.getpid(), bus))
+    if kded:
+        names.append(dbus.service.BusName("org.kde.kded5", bus))
     if watcher:
         served.StatusNotifierHostRegistered()
     GLib.MainLoop().run()
@@ -122,7 +124,7 @@ def main(argv):
     if command == "watch":
         serve(argv[2], watcher=True, host=True)
     elif command == "watcher":
-        serve(argv[2], watcher=True, host=False)
+        serve(argv[2], watcher=True, host=False, kded=True)
     elif command == "host":
         serve(None, watcher=False, host=True)
     elif command == "menu":
