@@ -5,11 +5,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 start_zelvo
 
-geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$bar_window")"
-    echo "$(window_origin "$bar_window" | tr ' ' ,) ${WIDTH}x$HEIGHT"
-}
-above() { xprop -id "$bar_window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo yes || echo no; }
 
 # Title drag: the bar follows the pointer.
 start_x=$bar_x
@@ -24,16 +19,7 @@ sleep 0.3
 find_bar
 check "title drag moves the bar" "$((start_x + 60)),$((start_y + 40))" "$bar_x,$bar_y"
 
-# Double-clicks on the title switch the window manager's keep-above state.
-check "the bar starts as a normal window" "no" "$(above)"
-before=$(geometry)
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click --repeat 2 --delay 80 1
-e2e_wait "keep-above" '[ "$(above)" = yes ]' || true
-check "a double-click keeps the bar above" "yes" "$(above)"
-check "keeping above neither moves nor resizes" "$before" "$(geometry)"
-xdotool click --repeat 2 --delay 80 1
-e2e_wait "normal again" '[ "$(above)" = no ]' || true
-check "a second double-click makes it normal" "no" "$(above)"
+check_keep_above_by_double_click
 
 # Fill the boxes, then drag the separator after the mm box 30 pixels to the right:
 # the pixels the separator covered now belong to the mm box.
@@ -53,7 +39,7 @@ xdotool mousemove $((separator_x - 2)) $((bar_y + 18)) click 1
 sleep 0.2
 xdotool key ctrl+c
 check "the widened mm box reaches into the separator's old place" "25.40" "$(clipboard)"
-check "the bar keeps its width" "449" "$(geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
+check "the bar keeps its width" "449" "$(bar_geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
 
 # Right-end drag: the right end jumps to the pointer and the bar follows it.
 right_end=$((bar_x + $(separator_left 6) / 15 + 5))
@@ -64,7 +50,7 @@ for step in 1 2 3 4; do
 done
 xdotool mouseup 1
 sleep 0.3
-check "the right end jumps to the pointer" "$(($(separator_left 6) / 15 + 5 + 100 + 34))" "$(geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
+check "the right end jumps to the pointer" "$(($(separator_left 6) / 15 + 5 + 100 + 34))" "$(bar_geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
 
 # The pop-up menu opens on a right click; its width entries act on the bar.
 windows_before=$(xdotool search --onlyvisible --pid "$zelvo_pid" "" 2>/dev/null | wc -l)
@@ -75,7 +61,7 @@ check "a right click on the title opens the menu" "$((windows_before + 1))" "$wi
 xdotool key Down Down Right Return
 sleep 0.5
 find_bar
-check "maximise and equalise fills the screen" "0 1280" "$bar_x $(geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
+check "maximise and equalise fills the screen" "0 1280" "$bar_x $(bar_geometry | sed 's/.* \([0-9]*\)x.*/\1/')"
 
 xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
 sleep 0.4

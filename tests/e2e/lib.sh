@@ -163,6 +163,28 @@ message_boxes() {
     xdotool search --onlyvisible --name '^Zelvo$' 2>/dev/null | grep -vx "$bar_window" || true
 }
 
+# The bar's place and size: "x,y WIDTHxHEIGHT".
+bar_geometry() {
+    echo "$(window_origin "$bar_window" | tr ' ' ,) $(xwininfo -id "$bar_window" |
+        awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w "x" h }')"
+}
+above() { xprop -id "$bar_window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && echo yes || echo no; }
+
+# Double-clicks on the title switch the window manager's keep-above state, and neither
+# moves nor resizes the bar.
+check_keep_above_by_double_click() {
+    local before
+    check "the bar starts as a normal window" "no" "$(above)"
+    before=$(bar_geometry)
+    xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click --repeat 2 --delay 80 1
+    e2e_wait "keep-above" '[ "$(above)" = yes ]' || true
+    check "a double-click keeps the bar above" "yes" "$(above)"
+    check "keeping above neither moves nor resizes" "$before" "$(bar_geometry)"
+    xdotool click --repeat 2 --delay 80 1
+    e2e_wait "normal again" '[ "$(above)" = no ]' || true
+    check "a second double-click makes it normal" "no" "$(above)"
+}
+
 # The bar's state as the window manager keeps it: Normal, Iconic (minimised) or
 # Withdrawn (hidden).
 wm_state() {
