@@ -95,10 +95,14 @@ int main(int argc, char* argv[]) {
     const auto pressed = [&hotKeyPressed](std::int32_t id, std::int32_t lParam) {
         hotKeyPressed(id, lParam);
     };
+    std::function<void(DesktopKeyAnswer, const std::string&)> keyAnswered;
     x11::X11HotKey x11HotKey(X11Connection(), !InWaylandSession());
     std::unique_ptr<PortalHotKey> portalHotKey;
     if (InWaylandSession() && PortalHotKey::Available()) {
-        portalHotKey = std::make_unique<PortalHotKey>(pressed);
+        portalHotKey = std::make_unique<PortalHotKey>(
+            pressed, [&keyAnswered](DesktopKeyAnswer answer, const std::string& boundKey) {
+                keyAnswered(answer, boundKey);
+            });
     }
     GlobalHotKey& hotKey = portalHotKey ? static_cast<GlobalHotKey&>(*portalHotKey) : x11HotKey;
     std::function<void(int)> trayEvent;
@@ -151,6 +155,9 @@ int main(int argc, char* argv[]) {
     };
     hotKeyPressed = [&](std::int32_t id, std::int32_t lParam) {
         handle([&] { windows.dialog.ReceiveMessage(hotkey2::WM_HOTKEY, id, lParam); });
+    };
+    keyAnswered = [&](DesktopKeyAnswer answer, const std::string& boundKey) {
+        handle([&] { windows.dialog.DesktopKeyAnswered(answer, boundKey); });
     };
     HotKeyEvents hotKeyEvents(x11HotKey, pressed);
     app.installNativeEventFilter(&hotKeyEvents);

@@ -40,6 +40,10 @@ packages=(
     plasma-workspace
     kded5
     kwin-x11
+    kwin-wayland
+    xdg-desktop-portal
+    xdg-desktop-portal-kde
+    libkf5globalaccel-bin
     gnome-shell
     gnome-settings-daemon
     gnome-shell-extension-appindicator

@@ -154,6 +154,10 @@ class Form2 {
     // Registers the stored hot key for the control window; false when refused.
     bool RegisterStoredHotKey();
     void cmdSet_Click();
+    // The desktop's answer to a registration it settles later (GlobalHotKey::
+    // AnswersLater). Only the answer to 変更 is reported, as 変更 reports its own
+    // outcome; `boundKey` names the key the desktop keeps (OtherKey).
+    void DesktopKeyAnswered(DesktopKeyAnswer answer, std::string_view boundKey);
 
     // Shut-down: the bar writes the settings as it unloads, then this window goes,
     // taking the message hook with it, and the program ends. Runs once.
@@ -171,6 +175,7 @@ class Form2 {
     frmAbout& about_;
     bool loaded_ = false;
     bool ended_ = false;
+    bool keyAnswerAwaited_ = false;
 };
 
 }  // namespace zelvo

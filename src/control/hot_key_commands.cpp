@@ -1,3 +1,6 @@
+#include <string>
+#include <utility>
+
 #include "control/form2.h"
 #include "conversion/notices.h"
 
@@ -32,6 +35,7 @@ bool Form2::RegisterStoredHotKey() {
 // Takes the combination shown in the capture control as the new hot key. A key
 // that cannot be registered is reported: it would otherwise look set but do nothing.
 void Form2::cmdSet_Click() {
+    keyAnswerAwaited_ = false;
     ReleaseHotKey();
     hotKeyRecord.HotKeyAtom = platform_.globalHotKey.GlobalAddAtom(hotkey1::kAtomName);
     const std::uint16_t value = hotkey1::GetHotKeyControlValue(hotKeyControl);
@@ -43,8 +47,32 @@ void Form2::cmdSet_Click() {
     }
     if (!registered) {
         platform_.toolkit.MessageBox(notice::kHotKeyNotRegistered, MessageIcon::None);
+    } else if (platform_.globalHotKey.AnswersLater()) {
+        keyAnswerAwaited_ = true;
     } else if (!platform_.globalHotKey.ReachesEveryWindow()) {
         platform_.toolkit.MessageBox(notice::kHotKeyNeedsDesktopShortcut, MessageIcon::None);
+    }
+}
+
+void Form2::DesktopKeyAnswered(DesktopKeyAnswer answer, std::string_view boundKey) {
+    if (!std::exchange(keyAnswerAwaited_, false)) {
+        return;
+    }
+    switch (answer) {
+        case DesktopKeyAnswer::AsAsked:
+            break;
+        case DesktopKeyAnswer::OtherKey:
+            platform_.toolkit.MessageBox(std::string(notice::kHotKeyKeptByDesktop) +
+                                             std::string(boundKey) +
+                                             std::string(notice::kHotKeyKeptByDesktopEnd),
+                                         MessageIcon::None);
+            break;
+        case DesktopKeyAnswer::NoKey:
+            platform_.toolkit.MessageBox(notice::kHotKeyNotBoundByDesktop, MessageIcon::None);
+            break;
+        case DesktopKeyAnswer::Refused:
+            platform_.toolkit.MessageBox(notice::kHotKeyNotRegistered, MessageIcon::None);
+            break;
     }
 }
 

@@ -36,6 +36,19 @@ inline constexpr std::string_view kBarKeptShownWithoutTray =
     "barは隠さずに表示したままにします。\r\n"
     "ほかのウィンドウの後ろになったbarは、アプリ一覧のZelvoのアイコン、コマンド「zelvo --show」、"
     "または「zelvo --toggle」を割り当てたキーボードショートカットで前面に呼び出せます。";
+// A desktop that binds the hot key itself and keeps another key for Zelvo (the one it
+// was given before, or one the user chose there); the key's name goes between.
+inline constexpr std::string_view kHotKeyKeptByDesktop = "デスクトップはZelvoのホットキーとして「";
+inline constexpr std::string_view kHotKeyKeptByDesktopEnd =
+    "」を割り当てています。\r\n"
+    "このキーを変えるには、デスクトップのショートカット設定で「zelvo」の"
+    "「barを表示/隠す」のキーを変更してください。";
+// A desktop that binds the hot key itself and gave Zelvo no key.
+inline constexpr std::string_view kHotKeyNotBoundByDesktop =
+    "デスクトップがホットキーを割り当てませんでした。"
+    "他のショートカットが同じキーを使用している可能性があります。\r\n"
+    "デスクトップのショートカット設定で「zelvo」の「barを表示/隠す」にキーを割り当てるか、"
+    "ショートカットに「zelvo --toggle」を割り当ててください。";
 inline constexpr std::string_view kHotKeyNotRegistered =
     "ホットキーを登録できませんでした。\r\n他のソフトが同じキーを使用している可能性があります。";
 

@@ -5,6 +5,10 @@
 
 namespace zelvo {
 
+// How a desktop that binds keys itself settled a registration: the key as asked,
+// another key it keeps for Zelvo, no key at all, or a refusal.
+enum class DesktopKeyAnswer { AsAsked, OtherKey, NoKey, Refused };
+
 // A system-wide key combination for the control window, and the atom table that
 // gives the hot key its identity. A registered key arrives at the control window
 // as the hot-key message with its identifier.
@@ -21,6 +25,10 @@ class GlobalHotKey {
     // False where a registered key reaches Zelvo only while one of its own windows
     // has the focus (an X11 grab in a Wayland session).
     virtual bool ReachesEveryWindow() const = 0;
+    // True where the desktop settles a registration later: RegisterHotKey then only
+    // passes the request on, and the desktop's answer reaches the control window
+    // (Form2::DesktopKeyAnswered).
+    virtual bool AnswersLater() const = 0;
 };
 
 }  // namespace zelvo

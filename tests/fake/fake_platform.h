@@ -179,11 +179,13 @@ class FakeGlobalHotKey : public GlobalHotKey {
     }
     void UnregisterHotKey(std::int32_t id) override { registered.erase(id); }
     bool ReachesEveryWindow() const override { return reachesEveryWindow; }
+    bool AnswersLater() const override { return answersLater; }
 
     AtomTable atoms;
     std::map<std::int32_t, Combination> registered;
     std::set<Combination> heldElsewhere;
     bool reachesEveryWindow = true;
+    bool answersLater = false;
     int registrations = 0;
     CallLog* log = nullptr;
 };

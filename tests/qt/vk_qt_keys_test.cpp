@@ -1,13 +1,34 @@
 #include <QTest>
 
-#include "ui/qt/vk_qt_keys.h"
+#include <QKeySequence>
+
+#include "platform/portal/shortcut_trigger.h"
 #include "platform/x11/vk_keysyms.h"
+#include "ui/qt/vk_qt_keys.h"
 
 namespace zelvo {
 
 class VkQtKeysTest : public QObject {
     Q_OBJECT
   private slots:
+    // The key text a desktop's key codes are compared with names, in Qt's own terms,
+    // the very key of each code, with its modifiers.
+    void qtKeyTextNamesTheKeyOfEachCode() {
+        int named = 0;
+        for (int code = 1; code < 256; ++code) {
+            const QString text = QString::fromStdString(QtKeyText(2 | 1, code));
+            if (text.isEmpty()) {
+                continue;
+            }
+            ++named;
+            const QKeySequence sequence =
+                QKeySequence::fromString(text, QKeySequence::PortableText);
+            QCOMPARE(sequence.count(), 1);
+            QCOMPARE(sequence[0].keyboardModifiers(), Qt::ControlModifier | Qt::AltModifier);
+            QCOMPARE(VirtualKeyForQtKey(sequence[0].key(), false), code);
+        }
+        QVERIFY(named > 60);
+    }
     void givesTheCodesOfMainKeys_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("code");

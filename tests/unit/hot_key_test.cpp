@@ -165,6 +165,45 @@ TEST_F(HotKeyCommandTest, AKeyThatReachesOnlyOurWindowsIsExplainedAtSet) {
     EXPECT_EQ(fake.toolkit.messages.size(), 1U);
 }
 
+// A desktop that settles keys itself answers later: only the answer to 変更 is
+// reported, once, and only where the desktop did not give the key asked for; a
+// later 変更 drops an answer still owed to an earlier one.
+TEST_F(HotKeyCommandTest, TheDesktopsLaterAnswerIsReportedForSetOnly) {
+    fake.globalHotKey.answersLater = true;
+    dialog.hotKeyRecord = {false, true, true, "K"};
+    dialog.Form_Load();
+    dialog.DesktopKeyAnswered(DesktopKeyAnswer::OtherKey, "Ctrl+Alt+J");
+    EXPECT_TRUE(fake.toolkit.messages.empty());  // the start-up's answer
+
+    CaptureAndSet(hotkey1::HOTKEYF_CONTROL | hotkey1::HOTKEYF_ALT, 'K');
+    EXPECT_TRUE(fake.toolkit.messages.empty());  // nothing known yet
+    dialog.DesktopKeyAnswered(DesktopKeyAnswer::AsAsked, "");
+    dialog.DesktopKeyAnswered(DesktopKeyAnswer::OtherKey, "Ctrl+Alt+J");  // a stray one
+    EXPECT_TRUE(fake.toolkit.messages.empty());
+
+    CaptureAndSet(hotkey1::HOTKEYF_CONTROL | hotkey1::HOTKEYF_ALT, 'L');
+    dialog.DesktopKeyAnswered(DesktopKeyAnswer::OtherKey, "Ctrl+Alt+J");
+    ASSERT_EQ(fake.toolkit.messages.size(), 1U);
+    EXPECT_EQ(fake.toolkit.messages[0].prompt, std::string(notice::kHotKeyKeptByDesktop) +
+                                                   "Ctrl+Alt+J" +
+                                                   std::string(notice::kHotKeyKeptByDesktopEnd));
+    EXPECT_EQ(dialog.hotKeyRecord.sChar, "L");  // the user's choice stays stored
+
+    CaptureAndSet(hotkey1::HOTKEYF_CONTROL | hotkey1::HOTKEYF_ALT, 'M');
+    dialog.DesktopKeyAnswered(DesktopKeyAnswer::NoKey, "");
+    CaptureAndSet(hotkey1::HOTKEYF_CONTROL | hotkey1::HOTKEYF_ALT, 'N');
+    dialog.DesktopKeyAnswered(DesktopKeyAnswer::Refused, "");
+    ASSERT_EQ(fake.toolkit.messages.size(), 3U);
+    EXPECT_EQ(fake.toolkit.messages[1].prompt, notice::kHotKeyNotBoundByDesktop);
+    EXPECT_NE(fake.toolkit.messages[1].prompt.find("zelvo --toggle"), std::string::npos);
+    EXPECT_EQ(fake.toolkit.messages[2].prompt, notice::kHotKeyNotRegistered);
+
+    CaptureAndSet(hotkey1::HOTKEYF_CONTROL | hotkey1::HOTKEYF_ALT, 'O');
+    CaptureAndSet(0, 0);  // no key: nothing asked of the desktop, nothing owed
+    dialog.DesktopKeyAnswered(DesktopKeyAnswer::NoKey, "");
+    EXPECT_EQ(fake.toolkit.messages.size(), 3U);
+}
+
 TEST_F(HotKeyCommandTest, StartUpNormalisesTheStoredFields) {
     dialog.hotKeyRecord = {true, false, false, "tX"};  // two characters: no key
     dialog.Form_Load();

@@ -16,5 +16,13 @@ TEST(ShortcutTriggerTest, HotKeysReadAsFreedesktopTriggers) {
     EXPECT_EQ(ShortcutTrigger(2, 0xFF), "");  // a key without a name there
 }
 
+TEST(ShortcutTriggerTest, HotKeysReadAsQtKeyText) {
+    EXPECT_EQ(QtKeyText(2 | 1, 'K'), "Ctrl+Alt+K");
+    EXPECT_EQ(QtKeyText(2 | 1 | 4, 0x70), "Ctrl+Alt+Shift+F1");
+    EXPECT_EQ(QtKeyText(1, 0x21), "Alt+PgUp");  // VK_PRIOR
+    EXPECT_EQ(QtKeyText(2, 0xBA), "Ctrl+;");    // VK_OEM_1
+    EXPECT_EQ(QtKeyText(2, 0xFF), "");
+}
+
 }  // namespace
 }  // namespace zelvo

@@ -9,4 +9,8 @@ namespace zelvo {
 // a key that has no name there.
 std::string ShortcutTrigger(int modifiers, int virtualKey);
 
+// The same hot key in Qt's portable key text, "Ctrl+Alt+K", as a desktop that keeps
+// keys as Qt key codes reads it; empty where ShortcutTrigger is.
+std::string QtKeyText(int modifiers, int virtualKey);
+
 }  // namespace zelvo

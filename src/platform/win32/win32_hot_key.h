@@ -18,6 +18,7 @@ class Win32GlobalHotKey final : public GlobalHotKey {
     bool RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) override;
     void UnregisterHotKey(std::int32_t id) override;
     bool ReachesEveryWindow() const override { return true; }
+    bool AnswersLater() const override { return false; }
 
   private:
     HWND window_;

@@ -30,6 +30,7 @@ class X11HotKey final : public GlobalHotKey {
     bool RegisterHotKey(std::int32_t id, int modifiers, int virtualKey) override;
     void UnregisterHotKey(std::int32_t id) override;
     bool ReachesEveryWindow() const override { return reachesEveryWindow_; }
+    bool AnswersLater() const override { return false; }
 
     struct Press {
         std::int32_t id;
