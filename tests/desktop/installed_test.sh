@@ -42,12 +42,7 @@ xdotool mouseup 1
 sleep 0.3
 find_bar
 moved="$bar_x,$bar_y"
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Down Down Return  # 環境設定
-e2e_wait "the settings dialog" 'xdotool search --onlyvisible --name "^設定$" >/dev/null'
-dialog=$(xdotool search --onlyvisible --name '^設定$' | head -n 1)
-read -r dialog_x dialog_y < <(window_origin "$dialog")
+open_settings_dialog
 xdotool mousemove $((dialog_x + (2760 + 2280 + 120) / 15)) $((dialog_y + (120 + 225 + 60) / 15)) click 1
 sleep 0.3
 stop_zelvo

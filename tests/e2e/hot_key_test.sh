@@ -17,13 +17,7 @@ click_dialog() {
     sleep 0.3
 }
 
-# The settings dialog from the bar's menu: 環境設定 is the third entry.
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Down Down Return
-e2e_wait "the settings dialog" 'xdotool search --onlyvisible --name "^設定$" >/dev/null'
-dialog=$(xdotool search --onlyvisible --name '^設定$' | head -n 1)
-read -r dialog_x dialog_y < <(window_origin "$dialog")
+open_settings_dialog
 
 click_dialog $((120 + 120 + 700)) $((1320 + 360 + 127))  # into the key-capture control
 xdotool key ctrl+alt+k

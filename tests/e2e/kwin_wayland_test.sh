@@ -6,8 +6,12 @@
 # it under Zelvo's name, its activation toggles the bar, and 変更 to a key the desktop
 # does not give (it keeps the one it has) is reported while the same key is not.
 # Run inside a private session bus:
-#   dbus-run-session -- kwin_wayland_test.sh ZELVO SKIN_FOLDER
+# A click on the tray icon (a StatusNotifier host standing in for the panel, which
+# lends the click's activation token) shows the bar, which carries the token to KWin
+# and takes the focus from the window in front.
+#   dbus-run-session -- kwin_wayland_test.sh ZELVO SKIN_FOLDER SNI_TOOL
 source "$(dirname "$0")/lib.sh"
+sni=$3
 for part in kwin_wayland /usr/libexec/xdg-desktop-portal \
     /usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde; do
     if ! command -v "$part" >/dev/null; then
@@ -120,13 +124,26 @@ case $steps in
 esac
 e2e_wait "the bar shown" 'bar_is_shown' || invoke
 
+# The tray: the bar put away, another window in front, then a click on the icon with
+# the token the panel lends.
+"$sni" watch "$e2e_work/items" &
+e2e_pids+=($!)
+stop_zelvo
+start_zelvo
+e2e_wait "the tray item" '[ -s "$e2e_work/items" ]'
+service=$(tail -n 1 "$e2e_work/items")
+put_away
+e2e_wait "the bar in the tray" '! bar_is_shown' || true
+other_window_in_front
+e2e_wait "the other window active" '[ "$(printf %d "$(active_window)")" = "$other" ]' || true
+"$sni" activate "$service" "zelvo-test-token_TIME0"
+e2e_wait "the bar in front" '[ "$(state)" = front ]' || true
+check "a click on the tray icon shows the bar, and KWin gives it the focus" front "$(state)"
+check "the bar carries the click's activation token" '"zelvo-test-token_TIME0"' \
+    "$(xprop -id "$bar_window" _NET_STARTUP_ID | sed 's/^[^=]*= //')"
+
 # 変更 to Ctrl+Alt+J: Plasma keeps the key it gave Zelvo, and the user is told so.
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Down Down Return  # 環境設定
-e2e_wait "the settings dialog" 'xdotool search --onlyvisible --name "^設定$" >/dev/null'
-dialog=$(xdotool search --onlyvisible --name '^設定$' | head -n 1)
-read -r dialog_x dialog_y < <(window_origin "$dialog")
+open_settings_dialog
 set_key_in_dialog ctrl+alt+j
 e2e_wait "the notice" '[ -n "$(message_boxes)" ]' || true
 check "a key the desktop does not give is reported" "1" "$(message_boxes | wc -l)"

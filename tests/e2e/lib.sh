@@ -163,6 +163,26 @@ message_boxes() {
     xdotool search --onlyvisible --name '^Zelvo$' 2>/dev/null | grep -vx "$bar_window" || true
 }
 
+# The settings dialog from the bar's menu (環境設定 is its third entry): sets
+# dialog, and dialog_x and dialog_y, its client area's place on the screen.
+open_settings_dialog() {
+    xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
+    sleep 0.4
+    xdotool key Down Down Down Return
+    e2e_wait "the settings dialog" 'xdotool search --onlyvisible --name "^設定$" >/dev/null'
+    dialog=$(xdotool search --onlyvisible --name '^設定$' | head -n 1)
+    read -r dialog_x dialog_y < <(window_origin "$dialog")
+}
+
+# A window of another program in front, with the focus: sets other.
+other_window_in_front() {
+    xmessage -geometry +300+300 "another window" &
+    e2e_pids+=($!)
+    e2e_wait "the other window" 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null'
+    other=$(xdotool search --onlyvisible --name '^xmessage$' | head -n 1)
+    xdotool mousemove --window "$other" 5 5 click 1
+}
+
 # The bar's place and size: "x,y WIDTHxHEIGHT".
 bar_geometry() {
     echo "$(window_origin "$bar_window" | tr ' ' ,) $(xwininfo -id "$bar_window" |

@@ -67,11 +67,7 @@ check "its menu is the tray menu" \
 put_away
 e2e_wait "the bar hidden" '[ "$(wm_state)" = Withdrawn ]' || true
 check "with Plasma's tray there the bar hides" "Withdrawn" "$(wm_state)"
-xmessage -geometry +300+300 "another window" &
-e2e_pids+=($!)
-e2e_wait "the other window" 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null'
-other=$(xdotool search --onlyvisible --name '^xmessage$' | head -n 1)
-xdotool mousemove --window "$other" 5 5 click 1
+other_window_in_front
 e2e_wait "the other window active" '[ "$(active_window)" = "$other" ]' || true
 "$client" activate "$service"
 e2e_wait "the bar shown" '[ "$(wm_state)" = Normal ]' || true

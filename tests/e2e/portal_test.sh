@@ -43,12 +43,7 @@ kill -USR1 "$portal_pid"
 e2e_wait "the bar shown" 'bar_is_shown' || true
 check "the portal's activation shows the hidden bar" "yes" "$(bar_is_shown && echo yes || echo no)"
 
-xdotool mousemove $((bar_x + 10)) $((bar_y + 15)) click 3
-sleep 0.4
-xdotool key Down Down Down Return  # 環境設定
-e2e_wait "the settings dialog" 'xdotool search --onlyvisible --name "^設定$" >/dev/null'
-dialog=$(xdotool search --onlyvisible --name '^設定$' | head -n 1)
-read -r dialog_x dialog_y < <(window_origin "$dialog")
+open_settings_dialog
 # 変更 with a key pressed into the capture control; returns once the portal was asked.
 set_key() {
     local asked

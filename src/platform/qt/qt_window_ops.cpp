@@ -1,10 +1,12 @@
 #include "platform/qt/qt_window_ops.h"
 
 #include <QGuiApplication>
+#include <utility>
 
 #include "platform/qt/x11_connection.h"
 #include "platform/x11/active_window.h"
 #include "platform/x11/keep_above.h"
+#include "platform/x11/startup_id.h"
 
 namespace zelvo {
 
@@ -19,6 +21,14 @@ void QtWindowOps::BeforeBarShown() {
         bar_->winId();
         Apply();
     }
+    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    xcb_connection_t* connection = X11Connection();
+    if (token.isEmpty() || bar_ == nullptr || connection == nullptr) {
+        return;
+    }
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    startupId_ = token.toStdString();
+    x11::SetStartupId(connection, static_cast<xcb_window_t>(bar_->winId()), startupId_);
 }
 
 // A bar without its window yet (the settings are read before the first show) only
@@ -74,6 +84,12 @@ void QtWindowOps::BringBarToForeground() {
 }
 
 void QtWindowOps::AfterBarShown() {
+    if (!startupId_.empty() && bar_ != nullptr) {
+        if (xcb_connection_t* connection = X11Connection()) {
+            x11::CompleteStartup(connection, static_cast<xcb_window_t>(bar_->winId()),
+                                 std::exchange(startupId_, std::string()));
+        }
+    }
     if (activateWhenShown_ && bar_ != nullptr) {
         activateWhenShown_ = false;
         Activate();

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <string>
 
 #include "platform/window_ops.h"
 
@@ -19,7 +20,10 @@ class QtWindowOps final : public WindowOps {
     void BringBarToForeground() override;
 
     // A window manager forgets the state of a window it no longer shows: the bar
-    // carries it again each time before it is shown.
+    // carries it again each time before it is shown. A bar shown for a click on the
+    // tray icon carries the activation token the desktop lent with the click (the
+    // tray leaves it in XDG_ACTIVATION_TOKEN), so that the desktop gives it the focus
+    // as it does a program it starts.
     void BeforeBarShown();
     // A hidden or minimised window cannot become the active one: a request made
     // while the bar was put away is carried out once it is shown.
@@ -34,6 +38,7 @@ class QtWindowOps final : public WindowOps {
     QPointer<QWidget> bar_;
     bool keepAbove_ = false;
     bool activateWhenShown_ = false;
+    std::string startupId_;
 };
 
 }  // namespace zelvo

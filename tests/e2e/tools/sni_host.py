@@ -10,7 +10,9 @@
   sni_host.py menu SERVICE     print the item's menu (com.canonical.dbusmenu), one
                                label a line, "-" for a separator
   sni_host.py click SERVICE LABEL   send "clicked" to the menu entry with that label
-  sni_host.py activate SERVICE      call Activate (a left click on the icon)
+  sni_host.py activate SERVICE [TOKEN]   call Activate (a left click on the icon),
+                               first lending TOKEN as a Wayland panel lends the
+                               activation token of the click
   sni_host.py tooltip SERVICE       print the title of the item's tool tip
 """
 import sys
@@ -142,6 +144,8 @@ def main(argv):
         print("no entry " + argv[3], file=sys.stderr)
         return 1
     elif command == "activate":
+        if len(argv) > 3:
+            item(argv[2]).ProvideXdgActivationToken(argv[3], dbus_interface=ITEM)
         item(argv[2]).Activate(10, 10, dbus_interface=ITEM)
     elif command == "tooltip":
         tooltip = item(argv[2]).Get(ITEM, "ToolTip", dbus_interface=PROPERTIES)
