@@ -8,9 +8,10 @@
 # put away stays shown and the user is told so; with the AppIndicator extension it
 # hides into the extension's tray, and comes back when the extension is turned off.
 # Run inside a private session bus:
-#   dbus-run-session -- gnome_shell_test.sh ZELVO SKINS KEYBOARD_TOOL
+#   dbus-run-session -- gnome_shell_test.sh ZELVO SKINS KEYBOARD_TOOL SNI_TOOL
 source "$(dirname "$0")/lib.sh"
 keyboard=$3
+sni=$4
 if ! command -v gnome-shell >/dev/null || [ ! -x /usr/libexec/gsd-media-keys ]; then
     echo "SKIP: gnome-shell is not installed (GNOME's packages: scripts/install-deps.sh)"
     exit 77
@@ -83,7 +84,9 @@ check "タスクバーへ格納 without tray or task bar leaves the bar shown" "
 check "and tells the user" "yes" "$([ -n "$(message_boxes)" ] && echo yes || echo no)"
 
 # GNOME with the AppIndicator extension: its watcher is the tray. The bar hides into
-# it, and comes back when the extension is turned off (as while the screen is locked).
+# it; the item says it is no mere menu, and the extension's activation (a double
+# click: the single one opens the menu) shows the bar; it comes back when the
+# extension is turned off (as while the screen is locked).
 xdotool key Return  # the notice
 e2e_wait "the notice to close" '[ -z "$(message_boxes)" ]' || true
 gsettings set org.gnome.shell enabled-extensions "['ubuntu-appindicators@ubuntu.com']"
@@ -94,6 +97,23 @@ put_away
 e2e_wait "the bar hidden" '! bar_is_shown' || true
 check "with the AppIndicator extension the bar hides into its tray" "no" \
     "$(bar_is_shown && echo yes || echo no)"
+zelvo_item() {
+    local service
+    for service in $("$sni" items 2>/dev/null); do
+        [ "$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+            org.freedesktop.DBus.GetConnectionUnixProcessID "string:$service" 2>/dev/null |
+            awk '/uint32/ { print $2 }')" = "$zelvo_pid" ] && echo "$service"
+    done
+}
+e2e_wait "Zelvo's item in the extension" '[ -n "$(zelvo_item)" ]' || true
+service=$(zelvo_item | head -n 1)
+check "its item is no mere menu, so the extension may activate it" "False" \
+    "$("$sni" is-menu "$service" 2>&1)"
+"$sni" activate "$service" "zelvo-test-token"
+e2e_wait "the bar shown" 'bar_is_shown' || true
+check "the extension's activation shows the bar" "yes" "$(bar_is_shown && echo yes || echo no)"
+put_away
+e2e_wait "the bar hidden" '! bar_is_shown' || true
 gsettings set org.gnome.shell enabled-extensions "[]"
 e2e_wait "the bar shown" 'bar_is_shown' || true
 check "and comes back when the extension is turned off" "yes" "$(bar_is_shown && echo yes || echo no)"

@@ -14,7 +14,12 @@
                                first lending TOKEN as a Wayland panel lends the
                                activation token of the click
   sni_host.py tooltip SERVICE       print the title of the item's tool tip
+  sni_host.py items                 print the services of the items a running watcher
+                                    has registered, one a line
+  sni_host.py is-menu SERVICE       print the item's ItemIsMenu (True: a left click
+                                    only opens the menu)
 """
+import re
 import sys
 
 import dbus
@@ -150,6 +155,14 @@ def main(argv):
     elif command == "tooltip":
         tooltip = item(argv[2]).Get(ITEM, "ToolTip", dbus_interface=PROPERTIES)
         print(str(tooltip[2]))
+    elif command == "items":
+        watcher = dbus.SessionBus().get_object(WATCHER, "/StatusNotifierWatcher")
+        for registered in watcher.Get(WATCHER, "RegisteredStatusNotifierItems",
+                                      dbus_interface=PROPERTIES):
+            # "SERVICE/PATH", or GNOME's extension's "SERVICE@PATH"
+            print(re.split("[/@]", str(registered), maxsplit=1)[0])
+    elif command == "is-menu":
+        print(bool(item(argv[2]).Get(ITEM, "ItemIsMenu", dbus_interface=PROPERTIES)))
     elif command == "icon-name":
         print(str(item(argv[2]).Get(ITEM, "IconName", dbus_interface=PROPERTIES)))
     return 0
