@@ -44,6 +44,8 @@ packages=(
     xdg-desktop-portal
     xdg-desktop-portal-kde
     libkf5globalaccel-bin
+    at-spi2-core
+    python3-pyatspi
     gnome-shell
     gnome-settings-daemon
     gnome-shell-extension-appindicator

@@ -3,6 +3,10 @@
 
 namespace zelvo {
 
+void form1::text1_MenuKey(int /*index*/) {
+    RunPulldown1(platform_.toolkit.PopupMenu(pulldown1));
+}
+
 void form1::RunPulldown1(const std::string& choice) {
     if (choice == "pulldown1_taskbar") {
         pulldown1_taskbar_Click();

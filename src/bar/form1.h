@@ -96,6 +96,9 @@ class form1 {
     void ShowPicture(Image& image, PictureRef picture);
 
     void text1_GotFocus(int index);
+    // The menu key (or Shift+F10) in a unit box: the bar's menu, as a right click on
+    // the title opens it.
+    void text1_MenuKey(int index);
     // A character typed into box `index`; sets keyAscii to 0 to discard it.
     void text1_KeyPress(int index, int& keyAscii);
     void Text4_KeyPress(int& keyAscii);

@@ -72,7 +72,9 @@ std::string QtToolkit::PopupMenu(const std::vector<MenuItem>& items) {
     }
     QMenu menu;
     AddMenuItems(menu, items);
-    const QAction* chosen = menu.exec(QCursor::pos());
+    const QPoint at = nextMenuAt_.value_or(QCursor::pos());
+    nextMenuAt_.reset();
+    const QAction* chosen = menu.exec(at);
     return chosen != nullptr ? chosen->data().toString().toStdString() : std::string();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDateTime>
+#include <QPoint>
 #include <array>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/toolkit.h"
@@ -31,6 +33,9 @@ class QtToolkit final : public Toolkit {
     float ScreenWidth() const override;
     float ScreenHeight() const override;
     std::string PopupMenu(const std::vector<MenuItem>& items) override;
+    // The next pop-up menu opens at this screen point rather than at the pointer (a
+    // menu asked for from the keyboard opens at the box that has the focus).
+    void PopupNextMenuAt(QPoint point) { nextMenuAt_ = point; }
     void ShowAboutBoxModal() override;
     void Quit() override;
     PictureRef LoadPicture(const std::string& path) override;
@@ -47,6 +52,7 @@ class QtToolkit final : public Toolkit {
     PictureRef ReadPicture(const std::string& path) const;
 
     std::function<void()> beforeModal_;
+    std::optional<QPoint> nextMenuAt_;
     std::function<void()> showAbout_;
     std::array<PictureRef, 10> builtin_;
     // A skin's pictures serve the bar and the dialog's preview alike, and applying a skin

@@ -1,10 +1,15 @@
 #include "ui/qt/bar_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include "bar/accessible_names.h"
+
 #include <QCloseEvent>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QMoveEvent>
 
+#include "bar/accessible_names.h"
 #include "platform/qt/x11_connection.h"
 #include "platform/safe_call.h"
 #include "platform/x11/window_state.h"
@@ -19,6 +24,15 @@ constexpr qreal kUnitBoxPointSize = 11.25;
 // How long after the bar asked for a place the window manager may still report
 // others on its way there (mapping, re-parenting, lagging configure events).
 constexpr int kSettleMilliseconds = 1500;
+
+// The bar is a window of its own to a screen reader (a plain widget would be a
+// "filler"), named as the program.
+QAccessibleInterface* BarAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("zelvo::BarView") && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
 
 int ButtonCode(Qt::MouseButtons buttons) {
     return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
@@ -46,7 +60,10 @@ BarView::BarView(form1& bar, const Toolkit& toolkit, std::function<void()> chang
       rightEnd_(new PictureLabel(this)),
       marker_(new QFrame(this)),
       title_(new PictureLabel(this)) {
+    QAccessible::installFactory(BarAccessible);
     setWindowTitle(QStringLiteral("Zelvo"));
+    setAccessibleName(QString::fromUtf8(kBarAccessibleName.data(),
+                                        static_cast<qsizetype>(kBarAccessibleName.size())));
 
     // Created back to front: later siblings are drawn over earlier ones.
     for (auto& separator : separators_) {
@@ -81,6 +98,21 @@ BarView::BarView(form1& bar, const Toolkit& toolkit, std::function<void()> chang
     for (int i = 0; i + 1 < kUnitBoxCount; ++i) {
         setTabOrder(box(i), box(i + 1));
     }
+    // The boxes are named by their units; the unit captions are the separators'
+    // pictures and the right end's, each named as the box it captions; the title is
+    // the program's.
+    const auto name = [](int index) {
+        const std::string_view text = kUnitBoxAccessibleNames.at(static_cast<std::size_t>(index));
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    for (int i = 0; i < kUnitBoxCount; ++i) {
+        box(i)->setAccessibleName(name(i));
+    }
+    for (int i = 0; i < kSeparatorCount; ++i) {
+        separator(i)->setAccessibleName(name(i));
+    }
+    rightEnd_->setAccessibleName(name(kUnitBoxCount - 1));
+    title_->setAccessibleName(windowTitle());
 }
 
 void BarView::ConnectBox(int index) {
@@ -97,6 +129,14 @@ void BarView::ConnectBox(int index) {
             CopyBoxToModel(*box(index), bar_.text1.at(static_cast<std::size_t>(index)));
         }
     };
+    connect(edit, &UnitBoxEdit::MenuKeyPressed, this, [this, index] {
+        UnitBoxEdit* focused = box(index);
+        if (menuAt_) {
+            menuAt_(focused->mapToGlobal(QPoint(0, focused->height())));
+        }
+        SafeCall([&] { bar_.text1_MenuKey(index); });
+        changed_();
+    });
     connect(edit, &QLineEdit::textChanged, this, copyToModel);
     connect(edit, &QLineEdit::selectionChanged, this, copyToModel);
     connect(edit, &QLineEdit::cursorPositionChanged, this, copyToModel);
@@ -142,7 +182,31 @@ void BarView::Render() {
         CopyModelToBox(model, *edit);
     }
     RenderVisibility();
+    AnnounceResults();
     rendering_ = false;
+}
+
+void BarView::AnnounceResults() {
+    int focused = -1;
+    bool othersChanged = false;
+    for (int i = 0; i < kUnitBoxCount; ++i) {
+        const std::string& text = bar_.text1.at(static_cast<std::size_t>(i)).Text;
+        std::string& shown = shownTexts_.at(static_cast<std::size_t>(i));
+        if (box(i)->hasFocus()) {
+            focused = i;
+        } else if (shown != text && !text.empty()) {
+            othersChanged = true;
+        }
+        shown = text;
+    }
+    if (focused < 0 || !othersChanged) {
+        return;
+    }
+    const QString results = QString::fromStdString(ResultsForScreenReader(bar_, focused));
+    if (results.isEmpty()) {
+        return;
+    }
+    box(focused)->setAccessibleDescription(results);
 }
 
 void BarView::RenderVisibility() {

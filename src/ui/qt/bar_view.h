@@ -38,6 +38,10 @@ class BarView : public QWidget {
         keptShown_ = std::move(keptShown);
     }
 
+    // Where a menu asked for from the keyboard is to open: the view names the point,
+    // the toolkit opens the model's next menu there.
+    void SetMenuAnchor(std::function<void(QPoint)> menuAt) { menuAt_ = std::move(menuAt); }
+
     UnitBoxEdit* box(int index) const { return boxes_.at(static_cast<std::size_t>(index)); }
     PictureLabel* title() const { return title_; }
     PictureLabel* separator(int index) const {
@@ -67,6 +71,10 @@ class BarView : public QWidget {
     enum class Handle { None, Title, Separator, RightEnd };
 
     void ConnectBox(int index);
+    // After a conversion (boxes other than the focused one filled), a screen reader
+    // hears the results once: the focused box's description holds them, and its
+    // change is announced.
+    void AnnounceResults();
     void PlaceWindow();
     void RenderVisibility();
     void PressOn(Handle handle, int separator, QMouseEvent* event);
@@ -80,6 +88,8 @@ class BarView : public QWidget {
     std::function<void()> afterShow_;
     std::function<bool()> inTray_;
     std::function<void()> keptShown_;
+    std::function<void(QPoint)> menuAt_;
+    std::array<std::string, kUnitBoxCount> shownTexts_{};
     bool rendering_ = false;
     // The window rectangle last asked of the window system, in pixels, and until
     // when the places it reports may still be its way there.

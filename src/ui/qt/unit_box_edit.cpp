@@ -1,6 +1,8 @@
 #include "ui/qt/unit_box_edit.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <limits>
 
@@ -41,6 +43,26 @@ void UnitBoxEdit::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     FilteredLineEdit::mouseReleaseEvent(event);
+}
+
+void UnitBoxEdit::keyPressEvent(QKeyEvent* event) {
+    const bool shiftF10 = event->key() == Qt::Key_F10 &&
+                          (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Menu || shiftF10) {
+        event->accept();
+        emit MenuKeyPressed();
+        return;
+    }
+    FilteredLineEdit::keyPressEvent(event);
+}
+
+void UnitBoxEdit::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        event->accept();
+        emit MenuKeyPressed();
+        return;
+    }
+    FilteredLineEdit::contextMenuEvent(event);
 }
 
 }  // namespace zelvo

@@ -13,9 +13,14 @@ class UnitBoxEdit : public FilteredLineEdit {
 
   signals:
     void FocusGained();
+    // The menu key or Shift+F10: the bar's menu rather than the box's edit menu (a
+    // right click keeps the edit menu).
+    void MenuKeyPressed();
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -20,6 +20,7 @@ WindowViews::WindowViews(WindowSet& windows, QtToolkit& toolkit, QtWindowOps& wi
         about_.exec();
     });
     windowOps.AttachBar(&bar_);
+    bar_.SetMenuAnchor([&toolkit](QPoint point) { toolkit.PopupNextMenuAt(point); });
 }
 
 void WindowViews::Render() {
