@@ -2,7 +2,9 @@
 # The bar as a screen reader finds it through AT-SPI (Qt's bridge, on a private
 # session bus with its own accessibility bus), used from the keyboard alone: the
 # window and every box named, the unit captions named as their boxes, a conversion
-# read out once on the focused box, and the menu key opening the bar's own menu.
+# read out once on the focused box, the menu key opening the bar's own menu, and the
+# settings reached and changed from there: every control named, the options radio
+# buttons, a hot key set and the decimals stepped from the keyboard, Escape closing.
 # Run inside a private session bus:
 #   dbus-run-session -- accessibility_test.sh ZELVO SKIN_FOLDER ATSPI_TOOL
 source "$(dirname "$0")/lib.sh"
@@ -17,6 +19,7 @@ start_zelvo
 # The first question starts the accessibility registry; Zelvo joins it then.
 e2e_wait "Zelvo on the accessibility bus" '"$atspi" tree >/dev/null 2>&1'
 
+focused_window_name() { xdotool getwindowfocus getwindowname 2>/dev/null || true; }
 tree=$("$atspi" tree)
 check "the bar is a window named as the program" "frame|Zelvo" "$(head -n 1 <<<"$tree")"
 check "every box is named by its unit, in the bar's order" \
@@ -33,6 +36,9 @@ xdotool key Tab  # from the expression box to mm
 e2e_wait "the mm box focused" '[ "$("$atspi" focused | cut -d"|" -f2)" = mm ]' || true
 xdotool type --delay 30 "25.4"
 xdotool key Return
+xdotool key ctrl+a ctrl+c
+e2e_wait "the clipboard" '[ -n "$(clipboard)" ]' || true
+check "the result is copied from the keyboard" "25.40" "$(clipboard)"
 e2e_wait "the results read out" 'grep -q "accessible-description|mm|mm 25.40" "$e2e_work/events"' ||
     true
 check "after Enter the focused box reads out all six results, its own first" \
@@ -58,5 +64,57 @@ check "as does Shift+F10" "2" "$(menus)"
 xdotool key Escape
 e2e_wait "the focus back" '[ "$("$atspi" focused | cut -d"|" -f2)" = mm ]' || true
 check "and Escape brings the focus back to the box" "mm" "$("$atspi" focused | cut -d'|' -f2)"
+
+xdotool key ctrl+a
+xdotool type --delay 30 "25.4"
+xdotool key Return
+# The settings from the bar's menu: 環境設定 is the second entry from the end.
+xdotool key Menu Up Up Return
+e2e_wait "the settings dialog" '[ "$(focused_window_name)" = 設定 ]' || true
+tree=$("$atspi" tree)
+dialog_tree=$(sed -n '/^dialog|設定$/,$p' <<<"$tree")
+check "the density options are radio buttons" "3" "$(grep -c '^ *radio button|' <<<"$dialog_tree")"
+# (Qt's bridge names a combo box by its text: the skin list reads as the skin chosen,
+# in its group "skin選択".)
+check "the density box, the decimals and the hot-key box are named" \
+    "text|ピクセル密度 (ppi) spin button|換算結果の小数点以下の桁数 text|ホットキー combo box|skin_default" \
+    "$(grep -E '^ *(text|spin button|combo box)\|' <<<"$dialog_tree" | sed 's/^ *//' | paste -sd ' ')"
+
+# Tab to a control by its name; fails after a round with no such control.
+tab_to() {
+    local step
+    for step in $(seq 20); do
+        [ "$("$atspi" focused | cut -d'|' -f2)" = "$1" ] && return 0
+        xdotool key Tab
+        sleep 0.1
+    done
+    echo "no control named $1 in the tab order" >&2
+    return 1
+}
+tab_to ホットキー || true
+xdotool key Escape  # leaves the box alone, and closes the dialog as everywhere
+e2e_wait "the dialog closed" '[ "$(focused_window_name)" != 設定 ]' || true
+check "Escape in the hot-key box is no hot key: it closes the dialog" "" \
+    "$(xdotool search --onlyvisible --name '^設定$' 2>/dev/null)"
+xdotool key Menu Up Up Return
+e2e_wait "the settings dialog" '[ "$(focused_window_name)" = 設定 ]' || true
+tab_to ホットキー || true
+xdotool key ctrl+alt+k Tab  # the key, then on to 変更
+check "Tab leaves the hot-key box for 変更" "push button|変更" \
+    "$("$atspi" focused | cut -d'|' -f1-2)"
+xdotool key space
+tab_to 換算結果の小数点以下の桁数 || true
+xdotool key Up
+e2e_wait "the results re-rounded" '"$atspi" texts | grep -qx "mm|25.400"' || true
+check "Up on the decimals gives three, and the bar shows them" "mm|25.400" \
+    "$("$atspi" texts | grep '^mm|')"
+xdotool key Escape
+e2e_wait "the dialog closed" '[ -z "$(xdotool search --onlyvisible --name "^設定$" 2>/dev/null)" ]' ||
+    true
+check "Escape closes the settings" "" "$(xdotool search --onlyvisible --name '^設定$' 2>/dev/null)"
+"$e2e_work/program/zelvo" --quit
+e2e_wait "the program to end" '! kill -0 "$zelvo_pid" 2>/dev/null' || true
+check "the hot key set from the keyboard is kept" "K" \
+    "$(sed -n '/^\/HotKey(sChar)\r$/{n;s/\r$//;p}' "$e2e_work/program/setting.ini")"
 
 e2e_finish

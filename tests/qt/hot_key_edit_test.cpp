@@ -51,6 +51,19 @@ class HotKeyEditTest : public QObject {
         QCOMPARE(view_->hotKeyEdit()->text(), QString("Ctrl + Shift + J"));
     }
 
+    // Escape and Enter alone are no hot keys: they leave the box to the dialog, and the
+    // key shown stays; with a modifier they are keys like the others.
+    void escapeAndEnterAloneAreTheDialogs() {
+        QTest::keyClick(view_->hotKeyEdit(), Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyClick(view_->hotKeyEdit(), Qt::Key_Return);
+        QCOMPARE(windows_->dialog.hotKeyControl.Value, std::uint16_t{0x64B});
+        QTest::keyClick(view_->hotKeyEdit(), Qt::Key_Escape);
+        QCOMPARE(windows_->dialog.hotKeyControl.Value, std::uint16_t{0x64B});
+        QVERIFY(!windows_->dialog.Visible);  // Escape closed the dialog
+        QTest::keyClick(view_->hotKeyEdit(), Qt::Key_Escape, Qt::ControlModifier);
+        QCOMPARE(view_->hotKeyEdit()->text(), QString("Ctrl + Esc"));
+    }
+
     void backspaceClears() {
         QTest::keyClick(view_->hotKeyEdit(), Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
         QTest::keyClick(view_->hotKeyEdit(), Qt::Key_Backspace);

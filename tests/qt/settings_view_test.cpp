@@ -91,6 +91,28 @@ class SettingsViewTest : public QObject {
         QVERIFY(!view_->isVisible());
     }
 
+    // From the keyboard: the arrows take the focus and step with Up and Down, the
+    // options are exclusive yet may all be off, and Escape closes as the close box.
+    void keyboardStepsClosesAndKeepsTheOptionsExclusive() {
+        windows_->bar.conversion.text2[1] = "25.4";
+        view_->decimalsArrows()->setFocus();
+        QVERIFY(view_->decimalsArrows()->hasFocus());
+        QTest::keyClick(view_->decimalsArrows(), Qt::Key_Up);
+        QCOMPARE(windows_->bar.text1[1].Text, std::string("25.400"));
+        QTest::keyClick(view_->decimalsArrows(), Qt::Key_Down);
+        QCOMPARE(dialog().UpDown1.Value, 2);
+
+        QVERIFY(view_->densityOption(0)->autoExclusive());
+        dialog().SetOption1(0, false);
+        view_->Render();
+        QVERIFY(!view_->densityOption(0)->isChecked());
+        QVERIFY(!view_->densityOption(1)->isChecked());
+
+        QTest::keyClick(view_->decimalsArrows(), Qt::Key_Escape);
+        QVERIFY(!dialog().Visible);
+        QVERIFY(!view_->isVisible());
+    }
+
   private:
     Form2& dialog() { return windows_->dialog; }
 

@@ -2,9 +2,9 @@
 
 #include <QFrame>
 
-#include "ui/qt/fonts.h"
 #include "platform/qt/program_icon.h"
 #include "platform/safe_call.h"
+#include "ui/qt/fonts.h"
 
 namespace zelvo {
 namespace {

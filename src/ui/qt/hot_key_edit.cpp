@@ -60,6 +60,14 @@ void HotKeyEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // Escape and Enter alone are the dialog's (Escape closes it); with a modifier
+    // they are keys like any other.
+    const bool dialogKey = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+                           event->key() == Qt::Key_Enter;
+    if (dialogKey && ModifierBits(event->modifiers()) == 0) {
+        event->ignore();
+        return;
+    }
     event->accept();
     const int modifiers = ModifierBits(event->modifiers());
     const int key =

@@ -1,9 +1,13 @@
 #include "ui/qt/settings_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
-#include "ui/qt/fonts.h"
+#include "control/dialog_accessible_names.h"
 #include "platform/safe_call.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/text_sync.h"
 #include "ui/qt/twips.h"
 
@@ -27,13 +31,28 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// To a screen reader the settings window is a dialog (a plain widget would be a
+// "filler").
+QAccessibleInterface* DialogAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("zelvo::SettingsView") && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 SettingsView::SettingsView(Form2& dialog, const Toolkit& toolkit, std::function<void()> changed)
-    : QWidget(nullptr, Qt::Dialog),
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
       dialog_(dialog),
       toolkit_(toolkit),
       changed_(std::move(changed)) {
+    QAccessible::installFactory(DialogAccessible);
     setFont(PGothicFont(kDialogPointSize, false));
     setWindowTitle(Text(dialog_.Caption));
     const float tpp = toolkit_.TwipsPerPixelX();
@@ -91,7 +110,6 @@ void SettingsView::BuildDensityFrame() {
     for (int i = 0; i < 3; ++i) {
         const OptionButton& model = dialog_.Option1.at(static_cast<std::size_t>(i));
         auto* option = new QRadioButton(Text(model.Caption), frame);
-        option->setAutoExclusive(false);
         option->setFont(DensityFont());
         Place(option, model);
         options_.at(static_cast<std::size_t>(i)) = option;
@@ -108,6 +126,7 @@ void SettingsView::BuildDensityFrame() {
             CopyBoxToModel(*text5_, dialog_.Text5);
         }
     });
+    text5_->setAccessibleName(Text(kDensityBoxName));
     auto* label9 = new QLabel(Text(dialog_.Label9.Caption), frame);
     label9->setFont(DensityFont());
     Place(label9, dialog_.Label9);
@@ -119,6 +138,9 @@ void SettingsView::BuildDecimalsFrame() {
     label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Place(label5_, dialog_.Label5);
     upDown_ = new UpDownArrows(frame);
+    upDown_->setAccessibleName(Text(kDecimalsName));
+    upDown_->upButton()->setAccessibleName(Text(kDecimalsUpName));
+    upDown_->downButton()->setAccessibleName(Text(kDecimalsDownName));
     Place(upDown_, dialog_.UpDown1);
     connect(upDown_, &UpDownArrows::Up, this, [this] {
         Handle([&] {
@@ -177,6 +199,7 @@ void SettingsView::BuildSkinFrame() {
     label2_ = new QLabel(frame);
     Place(label2_, dialog_.Label2);
     combo1_ = new QComboBox(frame);
+    combo1_->setAccessibleName(Text(kSkinListName));
     Place(combo1_, dialog_.Combo1);
     connect(combo1_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!rendering_) {
@@ -218,7 +241,13 @@ void SettingsView::Render() {
 void SettingsView::RenderControls() {
     const float tpp = toolkit_.TwipsPerPixelX();
     for (std::size_t i = 0; i < options_.size(); ++i) {
-        options_.at(i)->setChecked(dialog_.Option1.at(i).Value);
+        // The options are exclusive (and read as radio buttons, the arrow keys moving
+        // among them), but none may be chosen: an exclusive button is let go only
+        // while it is not.
+        QRadioButton* option = options_.at(i);
+        option->setAutoExclusive(dialog_.Option1.at(i).Value);
+        option->setChecked(dialog_.Option1.at(i).Value);
+        option->setAutoExclusive(true);
     }
     CopyModelToBox(dialog_.Text5, *text5_);
     text5_->setEnabled(dialog_.Text5.Enabled);
@@ -258,6 +287,10 @@ void SettingsView::RenderHotKey() {
     }
     if (hotKeyEdit_ == nullptr) {
         hotKeyEdit_ = new HotKeyEdit(picHotKey_);
+        hotKeyEdit_->setAccessibleName(Text(kHotKeyCaptureName));
+        // Made after the rest, the box comes in the tab order where it stands.
+        setTabOrder(check3_, hotKeyEdit_);
+        setTabOrder(hotKeyEdit_, cmdSet_);
         hotKeyEdit_->setFrame(false);
         hotKeyEdit_->show();
         hotKeyEdit_->SetCapture([this](int modifiers, int virtualKey) {
@@ -270,6 +303,15 @@ void SettingsView::RenderHotKey() {
     }
     hotKeyEdit_->setGeometry(0, 0, control.WidthPixels, control.HeightPixels);
     hotKeyEdit_->ShowValue(control.Value);
+}
+
+// Escape closes the dialog as its close box does.
+void SettingsView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SettingsView::closeEvent(QCloseEvent* event) {

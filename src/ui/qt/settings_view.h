@@ -53,6 +53,7 @@ class SettingsView : public QWidget {
     QPushButton* setHotKeyButton() { return Built(cmdSet_); }
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -20,6 +20,9 @@ class UpDownArrows : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The arrows take the focus as one control: Up and Down step it.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     QToolButton* up_;

@@ -3,6 +3,7 @@
 
   atspi_tool.py tree            Zelvo's windows, one accessible a line: depth in
                                 spaces, then "role|name"; showing objects only
+  atspi_tool.py texts           "name|text" of each of Zelvo's text boxes that shows
   atspi_tool.py focused         "role|name|description" of the focused object
   atspi_tool.py watch RECORD    append "event|name|new value" to RECORD for each
                                 description or text change of Zelvo's objects, and
@@ -84,6 +85,19 @@ def main(argv):
             if window is not None:
                 walk(window, 0, out)
         print("\n".join(out))
+    elif argv[1] == "texts":
+        def texts(node):
+            if not showing(node):
+                return
+            if node.getRole() == pyatspi.ROLE_TEXT:
+                text = node.queryText()
+                print("%s|%s" % (node.name, text.getText(0, text.characterCount)))
+            for child in node:
+                if child is not None:
+                    texts(child)
+        for window in app:
+            if window is not None:
+                texts(window)
     elif argv[1] == "focused":
         node = find(app, lambda n: n.getState().contains(pyatspi.STATE_FOCUSED))
         if node is not None:
