@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,7 +30,11 @@ QRect TextExtent(const QWidget& widget) {
             return {};
         }
         const QStyle* style = button->style();
-        const int text = metrics.horizontalAdvance(button->text());
+        // A mnemonic's "&" is not drawn ("&&" is one "&").
+        QString shown = button->text();
+        shown.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+        shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        const int text = metrics.horizontalAdvance(shown);
         if (qobject_cast<const QPushButton*>(button) != nullptr) {
             const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
             return {origin, QSize(text + 2 * margin, metrics.height())};
@@ -143,7 +148,18 @@ class CaptionsFitTest : public QObject {
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
 
+    // At the desktop's font size, also a larger one.
+    void aboutBoxTextsAreWhole_data() {
+        QTest::addColumn<qreal>("pointSize");
+        QTest::newRow("9 pt") << qreal{9};
+        QTest::newRow("12 pt") << qreal{12};
+        QTest::newRow("18 pt") << qreal{18};
+    }
     void aboutBoxTextsAreWhole() {
+        QFETCH(qreal, pointSize);
+        QFont desktop = QApplication::font();
+        desktop.setPointSizeF(pointSize);
+        QApplication::setFont(desktop);
         fake::FakePlatform fake;
         frmAbout about(fake.platform);
         about.Form_Load();
@@ -151,6 +167,7 @@ class CaptionsFitTest : public QObject {
         view.Render();
         const QStringList cut = CutTexts(view);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        QCOMPARE(view.sysInfoButton()->font().pointSizeF(), pointSize);
     }
 };
 
