@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The Windows program's bar under Wine, worked with the mouse: its factory place, the
+# The Windows program's bar under Wine, worked with the mouse (and its menu from the
+# keyboard): its factory place, the
 # title drag, keep-above by double-clicks on the title, the menu's width commands,
 # a separator's and the right end's drags, and everything back where it was after
 # --quit and a new start, as setting.ini keeps it.
@@ -35,6 +36,15 @@ drag 10 5 12 8
 check "title drag moves the bar" "$((start_x + 60)),$((start_y + 40))" "$bar_x,$bar_y"
 
 check_keep_above_by_double_click
+
+# The menu key and Shift+F10 in a unit box open the bar's menu, not the box's edit menu.
+focus_box 1
+open_menu 'xdotool key Menu'
+check "the menu key opens the bar's menu" "タスクバーへ格納|幅を操作|環境設定|終了" "$menu_shown"
+choose Escape
+open_menu 'xdotool key shift+F10'
+check "as does Shift+F10" "タスクバーへ格納|幅を操作|環境設定|終了" "$menu_shown"
+choose Escape
 
 # The menu, its width sub-menu, and 最大化して均等: the bar fills the screen's width
 # with seven boxes of (19200 - 3240) / 7 = 2280 twips.

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_toolkit.h"
 
+#include <utility>
+
 #include <new>
 #include <vector>
 
@@ -83,7 +85,13 @@ std::string Win32Toolkit::PopupMenu(const std::vector<MenuItem>& items) {
     const MenuTree menu(items);
     const HWND owner = Owner();
     POINT pointer{};
-    if (menu.handle() == nullptr || !::GetCursorPos(&pointer)) {
+    const std::optional<POINT> at = std::exchange(nextMenuAt_, std::nullopt);
+    if (at) {
+        pointer = *at;
+    } else if (!::GetCursorPos(&pointer)) {
+        return {};
+    }
+    if (menu.handle() == nullptr) {
         return {};
     }
     ::SetForegroundWindow(owner);

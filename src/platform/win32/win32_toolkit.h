@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/toolkit.h"
@@ -28,6 +29,9 @@ class Win32Toolkit final : public Toolkit {
     void SetShowAbout(std::function<void()> showAbout) { showAbout_ = std::move(showAbout); }
     // The window that owns message boxes and menus.
     void SetOwner(std::function<HWND()> owner) { owner_ = std::move(owner); }
+    // The next pop-up menu opens at this screen point rather than at the pointer (a
+    // menu asked for from the keyboard opens at the box that has the focus).
+    void PopupNextMenuAt(POINT point) { nextMenuAt_ = point; }
 
     void MessageBox(std::string_view prompt, MessageIcon icon) override;
     void Beep() override;
@@ -57,6 +61,7 @@ class Win32Toolkit final : public Toolkit {
     std::function<void()> beforeModal_;
     std::function<void()> showAbout_;
     std::function<HWND()> owner_;
+    std::optional<POINT> nextMenuAt_;
     std::unique_ptr<PictureDecoder> decoder_;
     std::array<PictureRef, 10> builtin_;
     // A skin's pictures serve the bar and the dialog's preview alike, and applying a skin

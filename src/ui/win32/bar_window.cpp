@@ -133,6 +133,15 @@ UnitBox::Events BarWindow::BoxEvents(int index) {
         .focusGained = [this, index] { Call([&] { bar_.text1_GotFocus(index); }); },
         .selectionMoved = [this, index] { CopyBoxToModel(index); },
         .tabbed = [this, index](bool forward) { FocusNextBox(index, forward); },
+        .menuKey =
+            [this, index] {
+                RECT place{};
+                ::GetWindowRect(box(index), &place);
+                if (menuAt_) {
+                    menuAt_(POINT{place.left, place.bottom});
+                }
+                Call([&] { bar_.text1_MenuKey(index); });
+            },
     };
 }
 

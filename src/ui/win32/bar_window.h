@@ -29,6 +29,10 @@ class BarWindow {
     // Brings the window, its boxes, pictures and the drag marker in line with the model.
     void Render();
 
+    // Where a menu asked for from the keyboard is to open: the window names the
+    // screen point, the toolkit opens the model's next menu there.
+    void SetMenuAnchor(std::function<void(POINT)> menuAt) { menuAt_ = std::move(menuAt); }
+
     HWND box(int index) const { return boxes_.at(static_cast<std::size_t>(index))->hwnd(); }
     HWND marker() const { return marker_->hwnd(); }
     HWND toolTips() const { return toolTips_->hwnd(); }
@@ -68,6 +72,7 @@ class BarWindow {
 
     form1& bar_;
     std::function<void()> changed_;
+    std::function<void(POINT)> menuAt_;
     // Set while the window is made, while it renders the model and while it is
     // destroyed: the messages that sends reach nothing of the model.
     bool silent_ = true;

@@ -80,6 +80,12 @@ LRESULT UnitBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_CONTEXTMENU:
+            if (lParam == -1) {  // from the keyboard
+                events_.menuKey();
+                return 0;
+            }
+            break;
         case WM_SETFOCUS: {
             const LRESULT result = PassOn(message, wParam, lParam);
             events_.focusGained();

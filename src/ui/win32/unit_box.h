@@ -23,6 +23,9 @@ class UnitBox {
         std::function<void()> selectionMoved;
         // Tab (forward) or Shift+Tab was pressed in the box.
         std::function<void(bool forward)> tabbed;
+        // The menu key or Shift+F10: the bar's menu rather than the box's edit menu (a
+        // right click keeps the edit menu).
+        std::function<void()> menuKey;
     };
 
     // A hidden box, child `id` of `parent`.

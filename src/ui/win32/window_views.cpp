@@ -9,6 +9,7 @@ WindowViews::WindowViews(HINSTANCE instance, WindowSet& windows, Win32Toolkit& t
       about_(windows.about) {
     windowOps.AttachBar(bar_.hwnd());
     toolkit.SetOwner([this] { return bar_.hwnd(); });
+    bar_.SetMenuAnchor([&toolkit](POINT point) { toolkit.PopupNextMenuAt(point); });
     toolkit.SetBeforeModal([this] { Render(); });
     toolkit.SetShowAbout([this] { about_.ShowModal(bar_.hwnd()); });
 }
