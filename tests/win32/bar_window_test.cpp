@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bar/accessible_names.h"
 #include "bar_window_fixture.h"
 #include "platform/win32/win32_picture.h"
 #include "ui/win32/picture_paint.h"
@@ -78,6 +80,24 @@ TEST_F(BarWindowTest, WindowAndBoxesStandWhereTheModelPutsThemInPixels) {
     bar.Visible = false;
     window->Render();
     EXPECT_FALSE(::IsWindowVisible(window->hwnd()));
+}
+
+// Windows' accessibility names an unlabelled edit box from the static text just
+// before it: each box has a hidden one with its unit's name. (Wine's oleacc answers
+// no accessible object for the boxes, so the label is checked where Windows finds it.)
+TEST_F(BarWindowTest, BoxesAreNamedByTheirUnitsForScreenReaders) {
+    for (int i = 0; i < kUnitBoxCount; ++i) {
+        const HWND label = ::GetWindow(window->box(i), GW_HWNDPREV);
+        ASSERT_NE(label, nullptr) << i;
+        std::array<wchar_t, 16> className{};
+        ::GetClassNameW(label, className.data(), static_cast<int>(className.size()));
+        EXPECT_EQ(std::wstring(className.data()), L"Static") << i;
+        std::array<wchar_t, 64> text{};
+        ::GetWindowTextW(label, text.data(), static_cast<int>(text.size()));
+        EXPECT_EQ(std::wstring(text.data()),
+                  Widen(kUnitBoxAccessibleNames.at(static_cast<std::size_t>(i))));
+        EXPECT_FALSE(::IsWindowVisible(label));
+    }
 }
 
 TEST_F(BarWindowTest, BoxesShowTheModelsTextsTipsAndFont) {

@@ -1,5 +1,7 @@
 #include "ui/win32/bar_window.h"
 
+#include "bar/accessible_names.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -98,6 +100,12 @@ BarWindow::BarWindow(HINSTANCE instance, form1& bar, std::function<void()> chang
     }
     try {
         for (int i = 0; i < kUnitBoxCount; ++i) {
+            // A hidden label just before each box gives it its name for screen readers
+            // (the unit captions are pictures).
+            ::CreateWindowExW(
+                0, L"STATIC",
+                Widen(kUnitBoxAccessibleNames.at(static_cast<std::size_t>(i))).c_str(),
+                WS_CHILD | SS_LEFT, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
             boxes_.at(static_cast<std::size_t>(i)) =
                 std::make_unique<UnitBox>(window_, kFirstBoxId + i, BoxEvents(i));
         }
