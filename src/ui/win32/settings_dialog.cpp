@@ -1,5 +1,7 @@
 #include "ui/win32/settings_dialog.h"
 
+#include "control/dialog_accessible_names.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -86,8 +88,19 @@ SettingsDialog::~SettingsDialog() {
     }
 }
 
+// Up and Down step the decimals arrows that have the focus (the dialog's own key
+// handling would take them to move within the group).
 bool SettingsDialog::PreTranslate(MSG& message) {
-    return window_ != nullptr && ::IsDialogMessageW(window_, &message) != FALSE;
+    if (window_ == nullptr) {
+        return false;
+    }
+    const bool arrow =
+        message.message == WM_KEYDOWN && (message.wParam == VK_UP || message.wParam == VK_DOWN);
+    if (arrow && ::GetFocus() == Item(kUpDown1)) {
+        StepDecimals(message.wParam == VK_UP ? 1 : -1);
+        return true;
+    }
+    return ::IsDialogMessageW(window_, &message) != FALSE;
 }
 
 void SettingsDialog::Render() {
@@ -132,7 +145,10 @@ void SettingsDialog::CreateControls() {
 
     AddControl(kFrame1, WC_BUTTONW, BS_GROUPBOX);
     AddControl(kLabel5, WC_STATICW, SS_RIGHT | SS_CENTERIMAGE | SS_NOPREFIX);
-    AddControl(kUpDown1, UPDOWN_CLASSW, 0);
+    // A stop of the tab order of its own, stepped by the arrow keys, and named for
+    // screen readers by its window text.
+    AddControl(kUpDown1, UPDOWN_CLASSW, UDS_ARROWKEYS | WS_GROUP | WS_TABSTOP);
+    ::SetWindowTextW(Item(kUpDown1), Widen(kDecimalsName).c_str());
     AddControl(kLabel1, WC_STATICW, kLabelStyle);
 
     AddControl(kFrame2, WC_BUTTONW, BS_GROUPBOX);
@@ -513,7 +529,11 @@ bool SettingsDialog::Notify(const NMHDR& header, LPARAM lParam) {
     if (header.idFrom != static_cast<UINT_PTR>(kUpDown1) || header.code != UDN_DELTAPOS) {
         return false;
     }
-    const int delta = reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta;
+    StepDecimals(reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
+    return true;
+}
+
+void SettingsDialog::StepDecimals(int delta) {
     if (delta > 0) {
         Pass([&] {
             dialog_.UpDown1.StepUp();
@@ -525,7 +545,6 @@ bool SettingsDialog::Notify(const NMHDR& header, LPARAM lParam) {
             dialog_.UpDown1_DownClick();
         });
     }
-    return true;
 }
 
 // The close box, the system menu and Escape ask the model, as the user closing the

@@ -86,6 +86,8 @@ class SettingsDialog {
 
     void Command(int id, int code);
     bool Notify(const NMHDR& header, LPARAM lParam);
+    // One step of the decimals arrows, up (> 0) or down.
+    void StepDecimals(int delta);
     void Close();
     void Pass(const std::function<void()>& handler);
     HWND Item(int id) const { return ::GetDlgItem(window_, id); }
