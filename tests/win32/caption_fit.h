@@ -103,6 +103,11 @@ inline std::vector<std::string> CutTexts(HWND window) {
     std::vector<std::string> cut;
     for (HWND control = ::GetWindow(window, GW_CHILD); control != nullptr;
          control = ::GetWindow(control, GW_HWNDNEXT)) {
+        // Hidden labels (names for screen readers) and the arrows' name are not drawn.
+        if ((::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) == 0 ||
+            ClassOf(control) == L"msctls_updown32") {
+            continue;
+        }
         const SIZE needed = Needed(control);
         RECT place{};
         ::GetWindowRect(control, &place);

@@ -356,6 +356,29 @@ TEST_F(SettingsWindowTest, TabMovesThroughTheControlsInTheirFramesOrder) {
     EXPECT_FALSE(view.PreTranslate(other));
 }
 
+// Controls without a caption of their own are named for screen readers as Windows'
+// accessibility finds names: a hidden static text just before the control (the
+// decimals arrows by their window text), and they are stops of the tab order.
+TEST_F(SettingsWindowTest, CaptionlessControlsAreNamedAndReachable) {
+    StartHotKey(0);
+    const auto labelBefore = [](HWND control) {
+        const HWND label = ::GetWindow(control, GW_HWNDPREV);
+        return label != nullptr && ClassOf(label) == L"Static" && !::IsWindowVisible(label)
+                   ? Narrow(TextOf(label))
+                   : std::string();
+    };
+    EXPECT_EQ(labelBefore(Item(SettingsDialog::kText5)), "ピクセル密度 (ppi)");
+    EXPECT_EQ(labelBefore(Item(SettingsDialog::kHotKey)), "ホットキー");
+    const HWND arrows = Item(SettingsDialog::kUpDown1);
+    EXPECT_EQ(Narrow(TextOf(arrows)), "換算結果の小数点以下の桁数");
+    EXPECT_NE(StyleOf(arrows) & WS_TABSTOP, DWORD{0});
+
+    ::SetFocus(arrows);
+    MSG up{arrows, WM_KEYDOWN, VK_UP, 0x00480001, 0, {}};
+    EXPECT_TRUE(view.PreTranslate(up));
+    EXPECT_EQ(dialog.UpDown1.Value, 3);
+}
+
 TEST_F(SettingsWindowTest, TheHotKeyControlShowsAndTakesTheModelsValue) {
     EXPECT_EQ(Item(SettingsDialog::kHotKey), nullptr);  // not made before the start-up
     constexpr std::uint16_t kCtrlAltA = 0x0641;
@@ -365,7 +388,9 @@ TEST_F(SettingsWindowTest, TheHotKeyControlShowsAndTakesTheModelsValue) {
     EXPECT_EQ(ClassOf(hotKey), L"msctls_hotkey32");
     EXPECT_EQ(::SendMessageW(hotKey, HKM_GETHOTKEY, 0, 0), kCtrlAltA);
     EXPECT_EQ(Edges(ChildRect(hotKey)), (std::vector<int>{16, 112, 121, 129}));
-    EXPECT_EQ(::GetWindow(Item(SettingsDialog::kFrame8), GW_HWNDNEXT), hotKey);
+    // After its frame, behind the hidden label that names it.
+    EXPECT_EQ(::GetWindow(::GetWindow(Item(SettingsDialog::kFrame8), GW_HWNDNEXT), GW_HWNDNEXT),
+              hotKey);
 
     constexpr std::uint16_t kCtrlShiftF = 0x0346;
     ::SendMessageW(hotKey, HKM_SETHOTKEY, kCtrlShiftF, 0);

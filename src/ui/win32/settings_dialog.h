@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "control/form2.h"
@@ -70,6 +71,7 @@ class SettingsDialog {
     void Create();
     void CreateControls();
     HWND AddControl(int id, const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
+    HWND AddHiddenLabel(std::string_view name);
     void ApplyDpi(UINT dpi);
     void FitClientArea();
     UniqueFont MakeDensityFont() const;
