@@ -15,6 +15,7 @@
 #include "ui/win32/picture_paint.h"
 #include "ui/win32/tab_order.h"
 #include "ui/win32/twips_place.h"
+#include "ui/win32/window_text.h"
 
 namespace zelvo::win32 {
 namespace {
@@ -100,12 +101,10 @@ BarWindow::BarWindow(HINSTANCE instance, form1& bar, std::function<void()> chang
     }
     try {
         for (int i = 0; i < kUnitBoxCount; ++i) {
-            // A hidden label just before each box gives it its name for screen readers
-            // (the unit captions are pictures).
-            ::CreateWindowExW(
-                0, L"STATIC",
-                Widen(kUnitBoxAccessibleNames.at(static_cast<std::size_t>(i))).c_str(),
-                WS_CHILD | SS_LEFT, 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+            // Each box is named by its unit for screen readers (the unit captions are
+            // pictures).
+            AddHiddenLabel(window_, instance,
+                           kUnitBoxAccessibleNames.at(static_cast<std::size_t>(i)));
             boxes_.at(static_cast<std::size_t>(i)) =
                 std::make_unique<UnitBox>(window_, kFirstBoxId + i, BoxEvents(i));
         }

@@ -137,7 +137,7 @@ void SettingsDialog::CreateControls() {
         AddControl(kOption1 + i, WC_BUTTONW,
                    BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0));
     }
-    AddHiddenLabel(kDensityBoxName);
+    AddHiddenLabel(window_, instance_, kDensityBoxName);
     HWND text5 =
         AddControl(kText5, WC_EDITW, ES_AUTOHSCROLL | WS_GROUP | WS_TABSTOP, WS_EX_CLIENTEDGE);
     FilterTypedCharacters(
@@ -175,13 +175,6 @@ HWND SettingsDialog::AddControl(int id, const wchar_t* windowClass, DWORD style,
     return ::CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
                              window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
                              nullptr);
-}
-
-// Windows' accessibility names a control without a caption from the static text
-// just before it: a hidden one gives the name.
-HWND SettingsDialog::AddHiddenLabel(std::string_view name) {
-    return ::CreateWindowExW(0, WC_STATICW, Widen(name).c_str(), WS_CHILD | SS_LEFT, 0, 0, 0, 0,
-                             window_, nullptr, instance_, nullptr);
 }
 
 // Fonts, places and the window's size for `dpi`.
@@ -427,7 +420,7 @@ void SettingsDialog::RenderHotKey() {
     }
     HWND hotKey = Item(kHotKey);
     if (hotKey == nullptr) {
-        HWND label = AddHiddenLabel(kHotKeyCaptureName);
+        HWND label = AddHiddenLabel(window_, instance_, kHotKeyCaptureName);
         ::SetWindowPos(label, Item(kFrame8), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         hotKey = AddControl(kHotKey, HOTKEY_CLASSW, WS_GROUP | WS_TABSTOP);
         ::SetWindowPos(hotKey, label, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

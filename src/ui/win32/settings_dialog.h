@@ -71,7 +71,6 @@ class SettingsDialog {
     void Create();
     void CreateControls();
     HWND AddControl(int id, const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
-    HWND AddHiddenLabel(std::string_view name);
     void ApplyDpi(UINT dpi);
     void FitClientArea();
     UniqueFont MakeDensityFont() const;

@@ -23,4 +23,9 @@ bool ShowText(HWND window, std::string_view text) {
     return true;
 }
 
+HWND AddHiddenLabel(HWND parent, HINSTANCE instance, std::string_view name) {
+    return ::CreateWindowExW(0, WC_STATICW, Widen(name).c_str(), WS_CHILD | SS_LEFT, 0, 0, 0, 0,
+                             parent, nullptr, instance, nullptr);
+}
+
 }  // namespace zelvo::win32

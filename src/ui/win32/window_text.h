@@ -14,4 +14,8 @@ std::wstring WindowText(HWND window);
 // text repaints nothing; true when it did.
 bool ShowText(HWND window, std::string_view text);
 
+// A hidden static text child of `parent` holding `name`: Windows' accessibility names
+// a control without a caption of its own from the static text just before it.
+HWND AddHiddenLabel(HWND parent, HINSTANCE instance, std::string_view name);
+
 }  // namespace zelvo::win32
