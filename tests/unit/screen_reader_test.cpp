@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "bar/accessible_names.h"
+#include "bar/results_announcer.h"
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
 #include "fake/typist.h"
@@ -33,6 +34,22 @@ TEST_F(ScreenReaderTest, EmptyBoxesAreLeftOut) {
     EXPECT_EQ(ResultsForScreenReader(bar, 1), "");
     bar.text1[3].Text = "72";
     EXPECT_EQ(ResultsForScreenReader(bar, 1), "ポイント / pt 72");
+}
+
+// A view announces a conversion once, from the focused box: not the typing before
+// it, not the same results shown again, not while no box has the focus.
+TEST_F(ScreenReaderTest, AConversionIsAnnouncedOnce) {
+    ResultsAnnouncer announcer;
+    EXPECT_EQ(announcer.Next(bar, 2), "");
+    typist.Click(2);
+    typist.Type("12");
+    EXPECT_EQ(announcer.Next(bar, 2), "");
+    typist.Enter();
+    EXPECT_TRUE(announcer.Next(bar, 2).starts_with("Q 12.00、mm 3.00、"));
+    EXPECT_EQ(announcer.Next(bar, 2), "");
+    typist.Convert(1, "10");
+    EXPECT_EQ(announcer.Next(bar, -1), "");
+    EXPECT_EQ(announcer.Next(bar, 1), "");
 }
 
 // The menu key in any box opens the bar's own menu, the one a right click on the

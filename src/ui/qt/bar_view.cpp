@@ -2,8 +2,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include "bar/accessible_names.h"
-
 #include <QCloseEvent>
 #include <QEvent>
 #include <QMouseEvent>
@@ -188,25 +186,15 @@ void BarView::Render() {
 
 void BarView::AnnounceResults() {
     int focused = -1;
-    bool othersChanged = false;
     for (int i = 0; i < kUnitBoxCount; ++i) {
-        const std::string& text = bar_.text1.at(static_cast<std::size_t>(i)).Text;
-        std::string& shown = shownTexts_.at(static_cast<std::size_t>(i));
         if (box(i)->hasFocus()) {
             focused = i;
-        } else if (shown != text && !text.empty()) {
-            othersChanged = true;
         }
-        shown = text;
     }
-    if (focused < 0 || !othersChanged) {
-        return;
+    const std::string results = announcer_.Next(bar_, focused);
+    if (!results.empty()) {
+        box(focused)->setAccessibleDescription(QString::fromStdString(results));
     }
-    const QString results = QString::fromStdString(ResultsForScreenReader(bar_, focused));
-    if (results.isEmpty()) {
-        return;
-    }
-    box(focused)->setAccessibleDescription(results);
 }
 
 void BarView::RenderVisibility() {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "bar/form1.h"
+#include "bar/results_announcer.h"
 #include "ui/qt/picture_label.h"
 #include "ui/qt/unit_box_edit.h"
 
@@ -89,7 +90,7 @@ class BarView : public QWidget {
     std::function<bool()> inTray_;
     std::function<void()> keptShown_;
     std::function<void(QPoint)> menuAt_;
-    std::array<std::string, kUnitBoxCount> shownTexts_{};
+    ResultsAnnouncer announcer_;
     bool rendering_ = false;
     // The window rectangle last asked of the window system, in pixels, and until
     // when the places it reports may still be its way there.

@@ -292,6 +292,7 @@ void BarWindow::Render() {
     if (::GetFocus() == window_) {
         FocusActiveBox();
     }
+    AnnounceResults();
 }
 
 void BarWindow::PlaceWindow(UINT dpi) {
@@ -352,6 +353,20 @@ void BarWindow::FocusActiveBox() {
     HWND edit = box(active >= 0 && active < kUnitBoxCount ? active : 0);
     if (::IsWindowVisible(edit) != FALSE && ::IsWindowEnabled(edit) != FALSE) {
         ::SetFocus(edit);
+    }
+}
+
+void BarWindow::AnnounceResults() {
+    const HWND focus = ::GetFocus();
+    int focused = -1;
+    for (int i = 0; i < kUnitBoxCount; ++i) {
+        if (box(i) == focus) {
+            focused = i;
+        }
+    }
+    const std::string results = announcer_.Next(bar_, focused);
+    if (!results.empty()) {
+        notes_.Describe(box(focused), results);
     }
 }
 

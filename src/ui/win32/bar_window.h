@@ -6,10 +6,12 @@
 #include <optional>
 
 #include "bar/form1.h"
+#include "bar/results_announcer.h"
 #include "platform/win32/windows_api.h"
 #include "ui/win32/bar_pictures.h"
 #include "ui/win32/dialog_font.h"
 #include "ui/win32/drag_marker.h"
+#include "ui/win32/screen_reader_notes.h"
 #include "ui/win32/tool_tips.h"
 #include "ui/win32/unit_box.h"
 
@@ -56,6 +58,8 @@ class BarWindow {
     void RenderBoxes(UINT dpi);
     void RenderPictures(UINT dpi);
     void FocusActiveBox();
+    // After a conversion, the focused box tells a screen reader all six results.
+    void AnnounceResults();
     void FocusNextBox(int from, bool forward);
     void CopyBoxToModel(int index);
 
@@ -83,6 +87,8 @@ class BarWindow {
     UniqueFont font_;
     std::array<BarPicture, kBarPictureCount> painted_{};
     std::optional<Press> pressed_;
+    ResultsAnnouncer announcer_;
+    ScreenReaderNotes notes_;
 };
 
 }  // namespace zelvo::win32
