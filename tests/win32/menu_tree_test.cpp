@@ -13,6 +13,7 @@ struct Entry {
     std::wstring caption;
     UINT command = 0;
     HMENU subMenu = nullptr;
+    bool drawnByProgram = false;  // owner-drawn or a bitmap: screen readers find no name
 };
 
 std::vector<Entry> EntriesOf(HMENU menu) {
@@ -26,7 +27,8 @@ std::vector<Entry> EntriesOf(HMENU menu) {
         info.dwTypeData = caption;
         info.cch = 64;
         EXPECT_TRUE(::GetMenuItemInfoW(menu, static_cast<UINT>(at), TRUE, &info));
-        entries.push_back({(info.fType & MFT_SEPARATOR) != 0, caption, info.wID, info.hSubMenu});
+        entries.push_back({(info.fType & MFT_SEPARATOR) != 0, caption, info.wID, info.hSubMenu,
+                           (info.fType & (MFT_OWNERDRAW | MFT_BITMAP)) != 0});
     }
     return entries;
 }
@@ -63,6 +65,13 @@ TEST(MenuTreeTest, CommandsSeparatorsAndSubMenusInOrderWithoutHiddenEntries) {
     EXPECT_EQ(tree.NameOf(width[0].command), "pulldown1_haba_saidaika");
     EXPECT_EQ(width[1].caption, L"各項目の幅を均等に…");
     EXPECT_EQ(tree.NameOf(width[1].command), "pulldown1_haba_touhaba");
+
+    // Screen readers name the entries by their captions, as the system draws them.
+    for (const auto* menu : {&top, &width}) {
+        for (const Entry& entry : *menu) {
+            EXPECT_FALSE(entry.drawnByProgram);
+        }
+    }
 
     // Every command has its own identifier, and none is the "no choice" answer.
     const std::set<UINT> commands = {top[0].command, top[3].command, width[0].command,
