@@ -46,6 +46,7 @@ packages=(
     libkf5globalaccel-bin
     at-spi2-core
     python3-pyatspi
+    orca
     gnome-shell
     gnome-settings-daemon
     gnome-shell-extension-appindicator

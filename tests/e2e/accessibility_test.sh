@@ -2,7 +2,7 @@
 # The bar as a screen reader finds it through AT-SPI (Qt's bridge, on a private
 # session bus with its own accessibility bus), used from the keyboard alone: the
 # window and every box named, the unit captions named as their boxes, a conversion
-# read out once on the focused box, the menu key opening the bar's own menu, and the
+# read out once as a notification, the menu key opening the bar's own menu, and the
 # settings reached and changed from there: every control named, the options radio
 # buttons, a hot key set and the decimals stepped from the keyboard, Escape closing.
 # Run inside a private session bus:
@@ -39,28 +39,27 @@ xdotool key Return
 xdotool key ctrl+a ctrl+c
 e2e_wait "the clipboard" '[ -n "$(clipboard)" ]' || true
 check "the result is copied from the keyboard" "25.40" "$(clipboard)"
-e2e_wait "the results read out" 'grep -q "accessible-description|mm|mm 25.40" "$e2e_work/events"' ||
-    true
-check "after Enter the focused box reads out all six results, its own first" \
-    "text|mm|mm 25.40、Q 101.60、ポイント / pt 72.02、インチ / inch 1.00、ピクセル / px 96.00、トゥイップ / twip 1440.18" \
-    "$("$atspi" focused)"
-check "announced once" "1" "$(grep -c 'accessible-description' "$e2e_work/events")"
+e2e_wait "the results read out" 'grep -q "^notification|" "$e2e_work/events"' || true
+check "after Enter a notification reads out all six results, the focused box's first" \
+    "notification|mm 25.40、Q 101.60、ポイント / pt 72.02、インチ / inch 1.00、ピクセル / px 96.00、トゥイップ / twip 1440.18" \
+    "$(grep -m 1 '^notification|' "$e2e_work/events")"
 xdotool type --delay 30 "3"
-sleep 0.3  # typing changes no other box: nothing more to hear
+e2e_wait "the typed digit" '"$atspi" texts | grep -qx "mm|3"' || true
 check "typing into the box announces nothing more" "1" \
-    "$(grep -c 'accessible-description' "$e2e_work/events")"
+    "$(grep -c '^notification|' "$e2e_work/events")"
 
 menus() { grep -c '^menu|' "$e2e_work/events" || true; }
-xdotool key Menu Down
+xdotool key Menu
 e2e_wait "the bar's menu" '[ "$(menus)" -ge 1 ]' || true
-check "the menu key opens the bar's own menu" "menu|タスクバーへ格納|幅を操作|環境設定|終了" \
+check "the menu key opens the bar's own menu, its first entry chosen" "menu|タスクバーへ格納|幅を操作|環境設定|終了" \
     "$(grep -m 1 '^menu|' "$e2e_work/events")"
 xdotool key Escape
 e2e_wait "the menu closed and the focus back" '[ "$("$atspi" focused | cut -d"|" -f2)" = mm ]' ||
     true
-xdotool key shift+F10 Down
-e2e_wait "the bar's menu" '[ "$(menus)" -ge 2 ]' || true
-check "as does Shift+F10" "2" "$(menus)"
+opened=$(menus)
+xdotool key shift+F10
+e2e_wait "the bar's menu" '[ "$(menus)" -gt "$opened" ]' || true
+check "as does Shift+F10" "yes" "$([ "$(menus)" -gt "$opened" ] && echo yes || echo no)"
 xdotool key Escape
 e2e_wait "the focus back" '[ "$("$atspi" focused | cut -d"|" -f2)" = mm ]' || true
 check "and Escape brings the focus back to the box" "mm" "$("$atspi" focused | cut -d'|' -f2)"

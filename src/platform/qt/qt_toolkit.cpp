@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 #include "bar/skin_roles.h"
 #include "platform/qt/menu_items.h"
@@ -72,8 +73,21 @@ std::string QtToolkit::PopupMenu(const std::vector<MenuItem>& items) {
     }
     QMenu menu;
     AddMenuItems(menu, items);
+    const bool fromKeyboard = nextMenuAt_.has_value();
     const QPoint at = nextMenuAt_.value_or(QCursor::pos());
     nextMenuAt_.reset();
+    if (fromKeyboard) {
+        // As the menu opens its first entry is chosen, so that the arrow keys start
+        // there and a screen reader says where the user is.
+        QTimer::singleShot(0, &menu, [&menu] {
+            for (QAction* action : menu.actions()) {
+                if (!action->isSeparator() && action->isVisible() && action->isEnabled()) {
+                    menu.setActiveAction(action);
+                    return;
+                }
+            }
+        });
+    }
     const QAction* chosen = menu.exec(at);
     return chosen != nullptr ? chosen->data().toString().toStdString() : std::string();
 }

@@ -33,8 +33,9 @@ class QtToolkit final : public Toolkit {
     float ScreenWidth() const override;
     float ScreenHeight() const override;
     std::string PopupMenu(const std::vector<MenuItem>& items) override;
-    // The next pop-up menu opens at this screen point rather than at the pointer (a
-    // menu asked for from the keyboard opens at the box that has the focus).
+    // The next pop-up menu opens at this screen point rather than at the pointer, with
+    // its first entry chosen (a menu asked for from the keyboard opens at the box that
+    // has the focus).
     void PopupNextMenuAt(QPoint point) { nextMenuAt_ = point; }
     void ShowAboutBoxModal() override;
     void Quit() override;

@@ -57,7 +57,8 @@ BarView::BarView(form1& bar, const Toolkit& toolkit, std::function<void()> chang
       background_(new PictureLabel(this)),
       rightEnd_(new PictureLabel(this)),
       marker_(new QFrame(this)),
-      title_(new PictureLabel(this)) {
+      title_(new PictureLabel(this)),
+      notice_(new ResultsNotice(this)) {
     QAccessible::installFactory(BarAccessible);
     setWindowTitle(QStringLiteral("Zelvo"));
     setAccessibleName(QString::fromUtf8(kBarAccessibleName.data(),
@@ -193,7 +194,7 @@ void BarView::AnnounceResults() {
     }
     const std::string results = announcer_.Next(bar_, focused);
     if (!results.empty()) {
-        box(focused)->setAccessibleDescription(QString::fromStdString(results));
+        notice_->Announce(QString::fromStdString(results));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "bar/form1.h"
 #include "bar/results_announcer.h"
 #include "ui/qt/picture_label.h"
+#include "ui/qt/results_notice.h"
 #include "ui/qt/unit_box_edit.h"
 
 namespace zelvo {
@@ -73,8 +74,7 @@ class BarView : public QWidget {
 
     void ConnectBox(int index);
     // After a conversion (boxes other than the focused one filled), a screen reader
-    // hears the results once: the focused box's description holds them, and its
-    // change is announced.
+    // hears the results once, as a notification.
     void AnnounceResults();
     void PlaceWindow();
     void RenderVisibility();
@@ -104,6 +104,7 @@ class BarView : public QWidget {
     std::array<PictureLabel*, kSeparatorCount> separators_{};
     QFrame* marker_;
     PictureLabel* title_;
+    ResultsNotice* notice_;
     std::array<UnitBoxEdit*, kUnitBoxCount> boxes_{};
 };
 

@@ -6,10 +6,11 @@
   atspi_tool.py texts           "name|text" of each of Zelvo's text boxes that shows
   atspi_tool.py focused         "role|name|description" of the focused object
   atspi_tool.py watch RECORD    append "event|name|new value" to RECORD for each
-                                description or text change of Zelvo's objects, and
-                                "menu|entry|entry..." each time an entry of a pop-up
-                                menu (which is no child of the application) gets the
-                                focus, as a screen reader hears menus
+                                description or text change of Zelvo's objects,
+                                "notification|name" each time a notification shows,
+                                and "menu|entry|entry..." each time an entry of a
+                                pop-up menu (which is no child of the application)
+                                gets the focus, as a screen reader hears menus
 """
 import sys
 
@@ -63,6 +64,11 @@ def main(argv):
                         with open(record, "a", encoding="utf-8") as out:
                             out.write("menu|" + "|".join(entries) + "\n")
                     return
+                if event.type.startswith("object:state-changed:showing"):
+                    if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                        with open(record, "a", encoding="utf-8") as out:
+                            out.write("notification|%s\n" % event.source.name)
+                    return
                 value = (event.source.description if "description" in event.type
                          else event.any_data)
                 with open(record, "a", encoding="utf-8") as out:
@@ -72,7 +78,7 @@ def main(argv):
 
         pyatspi.Registry.registerEventListener(
             note, "object:property-change:accessible-description", "object:text-changed",
-            "object:state-changed:focused")
+            "object:state-changed:focused", "object:state-changed:showing")
         open(record, "a").close()
         pyatspi.Registry.start()
         return 0
