@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "bar/bar_metrics.h"
 #include "controls/frame.h"
 #include "controls/image.h"
 #include "controls/image_list.h"
@@ -17,8 +18,6 @@
 namespace zelvo {
 
 class Form2;
-
-inline constexpr int kSeparatorCount = 6;
 
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;

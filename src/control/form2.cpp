@@ -1,9 +1,10 @@
 #include "control/form2.h"
 
+#include "conversion/conversion_choice.h"
+
 namespace zelvo {
 namespace {
 
-constexpr int kInitialDecimals = 2;
 constexpr float kPreviewHeight = 495;
 constexpr std::array<float, 10> kPreviewLefts = {0,    120,  540,  1110, 1680,
                                                  2280, 2820, 3360, 3960, 0};
@@ -24,7 +25,7 @@ Form2::Form2(Platform& platform, form1& bar, frmAbout& about)
     Text5.Top = 600;
     Text5.Width = 495;
     Text5.Height = 270;
-    Text5.Text = "0000";
+    Text5.Text = std::string(kInitialCustomDensity);
     Label9 = {1500, 675, 345, 180, "(ppi)"};
 
     Frame1 = {2760, 120, 2655, 855, "換算結果は"};
@@ -33,6 +34,8 @@ Form2::Form2(Platform& platform, form1& bar, frmAbout& about)
     UpDown1.Top = 225;
     UpDown1.Width = 240;
     UpDown1.Height = 255;
+    UpDown1.Min = kFewestDecimals;
+    UpDown1.Max = kMostDecimals;
     UpDown1.Value = kInitialDecimals;
     Label1 = {1080, 550, 1215, 255, "まで表示する"};
 

@@ -28,7 +28,7 @@ bool UnitConversion::ConvertUnits(int sourceIndex,
                                   const std::array<std::string, kUnitBoxCount>& boxes,
                                   int densityIndex, const std::string& customDensity) {
     if (EnteredText.empty()) {
-        toolkit_.MessageBox(notice::kEnterNumber, MessageIcon::None);
+        messages_.MessageBox(notice::kEnterNumber, MessageIcon::None);
         return false;
     }
     try {
@@ -52,7 +52,7 @@ bool UnitConversion::Convert(int sourceIndex, const std::array<std::string, kUni
         expression = ParenthesiseOperands(boxes.at(kExpressionBox));
     }
     if (expression.empty()) {
-        toolkit_.MessageBox(notice::kNoNumber, MessageIcon::Information);
+        messages_.MessageBox(notice::kNoNumber, MessageIcon::Information);
         return false;
     }
 
@@ -98,8 +98,8 @@ void UnitConversion::ClearResults() {
 void UnitConversion::ShowEvaluationError(int errorNumber) {
     const bool malformed =
         errorNumber == eval_error::kSyntaxError || errorNumber == eval_error::kExpectedIdentifier;
-    toolkit_.MessageBox(malformed ? notice::kMalformedExpression : notice::kUnknownError,
-                        MessageIcon::None);
+    messages_.MessageBox(malformed ? notice::kMalformedExpression : notice::kUnknownError,
+                         MessageIcon::None);
 }
 
 }  // namespace zelvo

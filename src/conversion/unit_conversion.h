@@ -5,18 +5,18 @@
 
 #include "conversion/unit_table.h"
 #include "platform/evaluator.h"
-#include "platform/toolkit.h"
+#include "platform/message_boxes.h"
 
 namespace zelvo {
 
 // The conversion engine of the bar: turns the text of one unit box into the raw
 // results of all six units, and rounds them for the boxes. It works from the texts,
 // the pixel density and the decimals it is handed, and says what goes wrong in
-// message boxes of the toolkit; it knows no window.
+// message boxes; it knows no window.
 class UnitConversion {
   public:
-    UnitConversion(Evaluator& evaluator, Toolkit& toolkit)
-        : evaluator_(evaluator), toolkit_(toolkit) {}
+    UnitConversion(Evaluator& evaluator, MessageBoxes& messages)
+        : evaluator_(evaluator), messages_(messages) {}
 
     // Work fields, never seen: text2(1) to text2(6) hold the unrounded result of each
     // unit (index 0 is unused); text11 the last expression to millimetres; Text3 the
@@ -42,7 +42,7 @@ class UnitConversion {
     void ShowEvaluationError(int errorNumber);
 
     Evaluator& evaluator_;
-    Toolkit& toolkit_;
+    MessageBoxes& messages_;
 };
 
 }  // namespace zelvo
