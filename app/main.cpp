@@ -10,6 +10,7 @@
 #include "app/instance_client.h"
 #include "app/instance_server.h"
 #include "session/command_line.h"
+#include "session/convert_command.h"
 #include "session/desktop_session.h"
 #include "session/session_instance.h"
 
@@ -41,6 +42,15 @@ int main(int argc, char* argv[]) {
     if (const auto answer = zelvo::AnswerCommandLine(command)) {
         std::fputs(answer->text.c_str(), answer->error ? stderr : stdout);
         return answer->status;
+    }
+    // A conversion needs neither a display nor the running Zelvo, only the settings.
+    if (command.kind == zelvo::CommandKind::Convert) {
+        zelvo::PosixTextFiles files;
+        const zelvo::PosixPaths paths(zelvo::RunningExecutable());
+        const zelvo::CommandLineAnswer answer =
+            zelvo::AnswerConvert(command, files, paths.SettingsFile());
+        std::fputs(answer.text.c_str(), answer.error ? stderr : stdout);
+        return answer.status;
     }
 
     // One Zelvo per session: a later start hands its request to the running one.

@@ -5,8 +5,11 @@
 #include "app/win32/program.h"
 #include "platform/win32/instance_channel.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_paths.h"
+#include "platform/win32/win32_text_files.h"
 #include "platform/win32/windows_api.h"
 #include "session/command_line.h"
+#include "session/convert_command.h"
 #include "session/instance_request.h"
 
 namespace {
@@ -31,6 +34,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     if (const auto answer = AnswerCommandLine(command)) {
         win32::PrintForUser(answer->text, answer->error);
         return answer->status;
+    }
+    // A conversion needs neither the bar nor the running Zelvo, only the settings.
+    if (command.kind == CommandKind::Convert) {
+        Win32TextFiles files;
+        const Win32Paths paths(RunningExecutable());
+        const CommandLineAnswer answer = AnswerConvert(command, files, paths.SettingsFile());
+        win32::PrintForUser(answer.text, answer.error);
+        return answer.status;
     }
 
     // One Zelvo per user session: a later start hands its request to the running one.

@@ -1,15 +1,42 @@
 #include "session/command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
+
+#include "conversion/conversion_choice.h"
+#include "session/length_terms.h"
 
 namespace zelvo {
 namespace {
 
-constexpr std::array<std::string_view, 5> kOptions = {"show", "toggle", "quit", "help", "version"};
+struct Option {
+    std::string_view name;
+    bool takesValue;
+};
 
-// The option an argument names ("--show" or "-show"); empty for anything else.
-std::string_view OptionNamed(std::string_view argument) {
+constexpr std::array<Option, 8> kOptions = {{{"show", false},
+                                             {"toggle", false},
+                                             {"quit", false},
+                                             {"help", false},
+                                             {"version", false},
+                                             {"convert", true},
+                                             {"decimals", true},
+                                             {"ppi", true}}};
+
+// An option as written: its name, and the value given with "=" to an option that
+// takes one.
+struct Written {
+    const Option* option = nullptr;
+    std::optional<std::string> value;
+};
+
+// The option an argument names ("--show", "-show", "--ppi=120", or -c for --convert);
+// no option for anything else.
+Written OptionWritten(std::string_view argument) {
+    if (argument == "-c") {
+        return {&kOptions[5], std::nullopt};
+    }
     if (argument.substr(0, 2) == "--") {
         argument.remove_prefix(2);
     } else if (argument.substr(0, 1) == "-" && argument.size() > 1) {
@@ -17,12 +44,38 @@ std::string_view OptionNamed(std::string_view argument) {
     } else {
         return {};
     }
-    for (const std::string_view option : kOptions) {
-        if (argument == option) {
-            return option;
+    const std::size_t equals = argument.find('=');
+    for (const Option& option : kOptions) {
+        if (argument == option.name) {
+            return {&option, std::nullopt};
+        }
+        if (option.takesValue && equals != std::string_view::npos &&
+            argument.substr(0, equals) == option.name) {
+            return {&option, std::string(argument.substr(equals + 1))};
         }
     }
     return {};
+}
+
+std::optional<int> DecimalsGiven(const std::string& text) {
+    if (text.empty() || text.size() > 2 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    int decimals = 0;
+    for (const char digit : text) {
+        decimals = decimals * 10 + (digit - '0');
+    }
+    if (decimals < kFewestDecimals || decimals > kMostDecimals) {
+        return std::nullopt;
+    }
+    return decimals;
+}
+
+// Digits with at most one point, as the settings' density box takes them, above 0.
+bool IsDensity(const std::string& text) {
+    return IsWellFormedNumber(text) &&
+           std::any_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; });
 }
 
 }  // namespace
@@ -33,20 +86,40 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     bool quit = false;
     bool help = false;
     bool version = false;
+    std::optional<std::string> expression;
+    std::optional<std::string> decimals;
+    std::optional<std::string> ppi;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const std::string_view option = OptionNamed(argument);
-        if (option.empty()) {
+        Written written = OptionWritten(argument);
+        if (written.option == nullptr) {
             if (!argument.empty() && argument.front() == '-') {
                 return {CommandKind::Wrong, "Unknown option '" + argument + "'."};
             }
             return {CommandKind::Wrong, "unexpected argument '" + argument + "'"};
         }
-        show = show || option == "show";
-        toggle = toggle || option == "toggle";
-        quit = quit || option == "quit";
-        help = help || option == "help";
-        version = version || option == "version";
+        const std::string_view name = written.option->name;
+        if (written.option->takesValue && !written.value) {
+            if (i + 1 == arguments.size()) {
+                return {CommandKind::Wrong, "option '" + argument + "' needs a value"};
+            }
+            written.value = arguments[++i];
+        }
+        if (name == "convert" && expression) {
+            return {CommandKind::Wrong, "one --convert at a time"};
+        }
+        show = show || name == "show";
+        toggle = toggle || name == "toggle";
+        quit = quit || name == "quit";
+        help = help || name == "help";
+        version = version || name == "version";
+        if (name == "convert") {
+            expression = written.value;
+        } else if (name == "decimals") {
+            decimals = written.value;
+        } else if (name == "ppi") {
+            ppi = written.value;
+        }
     }
     if (help) {
         return {CommandKind::Help, {}};
@@ -54,8 +127,27 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     if (version) {
         return {CommandKind::Version, {}};
     }
-    if ((show ? 1 : 0) + (toggle ? 1 : 0) + (quit ? 1 : 0) > 1) {
-        return {CommandKind::Wrong, "--show, --toggle and --quit exclude each other"};
+    if ((show ? 1 : 0) + (toggle ? 1 : 0) + (quit ? 1 : 0) + (expression ? 1 : 0) > 1) {
+        return {CommandKind::Wrong, "--show, --toggle, --quit and --convert exclude each other"};
+    }
+    if (expression) {
+        Command convert{CommandKind::Convert, {}, *expression};
+        if (decimals) {
+            convert.decimals = DecimalsGiven(*decimals);
+            if (!convert.decimals) {
+                return {CommandKind::Wrong,
+                        "--decimals takes a whole number from 0 to 10, not '" + *decimals + "'"};
+            }
+        }
+        if (ppi && !IsDensity(*ppi)) {
+            return {CommandKind::Wrong,
+                    "--ppi takes pixels per inch above 0, such as 96 or 150, not '" + *ppi + "'"};
+        }
+        convert.ppi = ppi;
+        return convert;
+    }
+    if (decimals || ppi) {
+        return {CommandKind::Wrong, "--decimals and --ppi go with --convert"};
     }
     if (show) {
         return {CommandKind::Show, {}};
@@ -71,14 +163,29 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string UsageText() {
     return "Usage: zelvo [OPTION]\n"
+           "  or:  zelvo --convert EXPRESSION [--decimals N] [--ppi N]\n"
            "Convert lengths between mm, Q, points, inches, pixels and twips on a slim bar.\n"
            "\n"
-           "      --show      show the bar and bring it to the front\n"
-           "      --toggle    do what the hot key does: show a hidden bar, bring a bar\n"
-           "                    behind other windows to the front, hide a bar in front\n"
-           "      --quit      end the running Zelvo, writing its settings\n"
-           "      --help      display this help and exit\n"
-           "      --version   output version information and exit\n"
+           "      --show          show the bar and bring it to the front\n"
+           "      --toggle        do what the hot key does: show a hidden bar, bring a bar\n"
+           "                        behind other windows to the front, hide a bar in front\n"
+           "      --quit          end the running Zelvo, writing its settings\n"
+           "  -c, --convert EXPRESSION\n"
+           "                      print the length in all six units, one \"VALUE UNIT\" line\n"
+           "                        each (mm, Q, pt, in, px, twip), with the decimals and\n"
+           "                        pixel density of the settings; needs no display and\n"
+           "                        leaves a running Zelvo alone\n"
+           "      --decimals N    with --convert: N decimals (0 to 10) instead\n"
+           "      --ppi N         with --convert: N pixels per inch instead\n"
+           "      --help          display this help and exit\n"
+           "      --version       output version information and exit\n"
+           "\n"
+           "EXPRESSION is what the bar's expression box takes, a number alone being\n"
+           "millimetres (25.4, 10+5q, 3*2.8353); unit words may stand for the letters\n"
+           "(mm, q, pt, point, in, inch, \", px, pixel, twip), and so may the Japanese names\n"
+           "(ミリ, 級, ポイント, インチ, ピクセル, ツイップ): 10pt is ten points. An\n"
+           "expression that cannot be converted is told on standard error in the words of\n"
+           "the bar's notice, with exit status 1.\n"
            "\n"
            "Without an option Zelvo starts, or shows the bar of the Zelvo already running.\n"
            "--show and --toggle start Zelvo with its bar shown when none is running.\n";
