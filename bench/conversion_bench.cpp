@@ -6,6 +6,7 @@
 
 #include "control/window_set.h"
 #include "fake/fake_platform.h"
+#include "session/length_query.h"
 
 namespace zelvo {
 namespace {
@@ -65,6 +66,17 @@ void BM_ConvertPastedMegabyte(benchmark::State& state) {
                             static_cast<std::int64_t>(pasted.size()));
 }
 BENCHMARK(BM_ConvertPastedMegabyte)->Unit(benchmark::kMillisecond);
+
+// What --convert and the search providers do with one term: read it as a length, then
+// convert it without the bar.
+void BM_ConvertLength(benchmark::State& state) {
+    const ConversionChoice choice;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReadsAsLength("10mm+5q"));
+        benchmark::DoNotOptimize(ConvertLength("10mm+5q", choice));
+    }
+}
+BENCHMARK(BM_ConvertLength);
 
 void BM_Evaluate(benchmark::State& state) {
     ExpressionEvaluator evaluator;
