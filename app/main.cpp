@@ -9,6 +9,7 @@
 #include "app/display_choice.h"
 #include "app/instance_client.h"
 #include "app/instance_server.h"
+#include "app/search_provider.h"
 #include "session/command_line.h"
 #include "session/convert_command.h"
 #include "session/desktop_session.h"
@@ -51,6 +52,11 @@ int main(int argc, char* argv[]) {
             zelvo::AnswerConvert(command, files, paths.SettingsFile());
         std::fputs(answer.text.c_str(), answer.error ? stderr : stdout);
         return answer.status;
+    }
+    // The desktops' searches: started by the session bus, never the bar.
+    if (command.kind == zelvo::CommandKind::SearchProvider) {
+        const zelvo::PosixPaths paths(zelvo::RunningExecutable());
+        return zelvo::RunSearchProvider(argc, argv, paths.SettingsFile());
     }
 
     // One Zelvo per session: a later start hands its request to the running one.

@@ -43,6 +43,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
         win32::PrintForUser(answer.text, answer.error);
         return answer.status;
     }
+    // The search provider answers the searches of Linux desktops on their session bus.
+    if (command.kind == CommandKind::SearchProvider) {
+        win32::PrintForUser("zelvo: --search-provider serves GNOME Shell and KRunner, on Linux\n",
+                            true);
+        return 2;
+    }
 
     // One Zelvo per user session: a later start hands its request to the running one.
     win32::InstanceMutex instanceMutex;

@@ -15,14 +15,15 @@ struct Option {
     bool takesValue;
 };
 
-constexpr std::array<Option, 8> kOptions = {{{"show", false},
+constexpr std::array<Option, 9> kOptions = {{{"show", false},
                                              {"toggle", false},
                                              {"quit", false},
                                              {"help", false},
                                              {"version", false},
                                              {"convert", true},
                                              {"decimals", true},
-                                             {"ppi", true}}};
+                                             {"ppi", true},
+                                             {"search-provider", false}}};
 
 // An option as written: its name, and the value given with "=" to an option that
 // takes one.
@@ -86,6 +87,7 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     bool quit = false;
     bool help = false;
     bool version = false;
+    bool searchProvider = false;
     std::optional<std::string> expression;
     std::optional<std::string> decimals;
     std::optional<std::string> ppi;
@@ -113,6 +115,7 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
         quit = quit || name == "quit";
         help = help || name == "help";
         version = version || name == "version";
+        searchProvider = searchProvider || name == "search-provider";
         if (name == "convert") {
             expression = written.value;
         } else if (name == "decimals") {
@@ -127,8 +130,11 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     if (version) {
         return {CommandKind::Version, {}};
     }
-    if ((show ? 1 : 0) + (toggle ? 1 : 0) + (quit ? 1 : 0) + (expression ? 1 : 0) > 1) {
-        return {CommandKind::Wrong, "--show, --toggle, --quit and --convert exclude each other"};
+    if ((show ? 1 : 0) + (toggle ? 1 : 0) + (quit ? 1 : 0) + (expression ? 1 : 0) +
+            (searchProvider ? 1 : 0) >
+        1) {
+        return {CommandKind::Wrong,
+                "--show, --toggle, --quit, --convert and --search-provider exclude each other"};
     }
     if (expression) {
         Command convert{CommandKind::Convert, {}, *expression};
@@ -148,6 +154,9 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (decimals || ppi) {
         return {CommandKind::Wrong, "--decimals and --ppi go with --convert"};
+    }
+    if (searchProvider) {
+        return {CommandKind::SearchProvider, {}};
     }
     if (show) {
         return {CommandKind::Show, {}};
@@ -177,6 +186,9 @@ std::string UsageText() {
            "                        leaves a running Zelvo alone\n"
            "      --decimals N    with --convert: N decimals (0 to 10) instead\n"
            "      --ppi N         with --convert: N pixels per inch instead\n"
+           "      --search-provider\n"
+           "                      answer GNOME Shell's search and KRunner on the session\n"
+           "                        bus (the bus starts it; it ends after a minute idle)\n"
            "      --help          display this help and exit\n"
            "      --version       output version information and exit\n"
            "\n"

@@ -7,7 +7,7 @@
 namespace zelvo {
 
 // What the command line asks for.
-enum class CommandKind { Start, Show, Toggle, Quit, Help, Version, Convert, Wrong };
+enum class CommandKind { Start, Show, Toggle, Quit, Help, Version, Convert, SearchProvider, Wrong };
 
 struct Command {
     CommandKind kind = CommandKind::Start;
