@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows program under Wine on Xvfb and openbox: a conversion typed with real
-# keys and read back through the clipboard, --quit, and setting.ini as both programs
-# write it: code page 932, CR LF, fourteen sections, byte for byte the same after the
-# other program has read and written it again.
+# keys and read back through the clipboard, --quit, --convert printing to the
+# standard output and error it was given, and setting.ini as both programs write it:
+# code page 932, CR LF, fourteen sections, byte for byte the same after the other
+# program has read and written it again.
 # Usage: wine_smoke_test.sh PROGRAM_FOLDER LINUX_ZELVO
 # (WINEPREFIX names the Wine prefix of the run, made by the wine fixture.)
 source "$(dirname "$0")/wine_lib.sh"
@@ -56,6 +57,30 @@ check "--quit writes setting.ini" "yes" "$([ -s "$written" ] && echo yes || echo
 check "fourteen sections" "14" "$(sections "$written")"
 check "every line ends in CR LF" "yes" "$(crlf_only "$written" && echo yes || echo no)"
 check "code page 932 text" "yes" "$(iconv -f CP932 -t UTF-8 "$written" >/dev/null && echo yes || echo no)"
+
+# --convert with no Zelvo running: the six lines on the standard output it was given,
+# with the decimals of the setting.ini just written and the density given; the notice
+# of what cannot be converted on its standard error, with status 1. It returns, so it
+# started no bar.
+convert() {
+    convert_status=0
+    (cd "$e2e_work/program" && "$wine" ./zelvo.exe --convert "$@") >"$e2e_work/convert.out" \
+        2>"$e2e_work/convert.err" || convert_status=$?
+}
+convert 10pt --ppi 72
+check "--convert 10pt --ppi 72" "3.53 mm|14.11 Q|10.00 pt|0.14 in|10.00 px|199.98 twip" \
+    "$(tr -d '\r' <"$e2e_work/convert.out" | paste -sd '|')"
+check "--convert 10pt: status 0" "0" "$convert_status"
+convert 1/0
+check "--convert 1/0: the notice on standard error" \
+    "不明なエラーが発生しました。|処理中止します。" "$(tr -d '\r' <"$e2e_work/convert.err" | paste -sd '|')"
+check "--convert 1/0: nothing on standard output" "" "$(cat "$e2e_work/convert.out")"
+check "--convert 1/0: status 1" "1" "$convert_status"
+# Started from a terminal, which Wine gives it as its console, it writes to that.
+console=$(cd "$e2e_work/program" && script -qec "$wine ./zelvo.exe --convert 1in" /dev/null |
+    sed 's/\x1b\[[?0-9;]*[a-zA-Z]//g' | tr -d '\r' | paste -sd '|')
+check "--convert 1in on the console" "25.40 mm|101.60 Q|72.02 pt|1.00 in|96.00 px|1440.18 twip" \
+    "$console"
 
 # Windows -> Linux: the Linux program reads the file and writes it back unchanged.
 cp "$written" "$e2e_work/linux/setting.ini"
