@@ -88,7 +88,7 @@ std::string InstanceSocketPath(const std::string& place) {
     return place + ".socket";
 }
 
-HandOver SendToRunning(const std::string& socketPath, InstanceRequest request) {
+HandOver SendToRunning(const std::string& socketPath, const InstanceRequest& request) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (socketPath.size() >= sizeof address.sun_path) {
@@ -108,7 +108,7 @@ HandOver SendToRunning(const std::string& socketPath, InstanceRequest request) {
     return answered ? HandOver::Delivered : HandOver::NoAnswer;
 }
 
-Claim ClaimInstance(const std::string& place, InstanceRequest request, InstanceLock& lock) {
+Claim ClaimInstance(const std::string& place, const InstanceRequest& request, InstanceLock& lock) {
     constexpr auto kStartingAllowance = std::chrono::seconds(5);
     constexpr auto kRetryPause = std::chrono::milliseconds(20);
     const std::string socketPath = InstanceSocketPath(place);

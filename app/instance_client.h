@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "session/instance_request.h"
+#include "session/request_line.h"
 
 namespace zelvo {
 
@@ -20,7 +20,7 @@ std::string InstanceSocketPath(const std::string& place);
 enum class HandOver { Delivered, NoInstance, NoAnswer };
 
 // Gives `request` to the Zelvo listening at `socketPath` and waits for its answer.
-HandOver SendToRunning(const std::string& socketPath, InstanceRequest request);
+HandOver SendToRunning(const std::string& socketPath, const InstanceRequest& request);
 
 class InstanceLock;
 
@@ -30,7 +30,7 @@ enum class Claim { HandedOver, Running, NoAnswer };
 // taking `lock` (HandedOver, Running). While another process holds the lock but does
 // not listen yet (it is starting), tries again for a few seconds; NoAnswer when the
 // Zelvo there does not answer.
-Claim ClaimInstance(const std::string& place, InstanceRequest request, InstanceLock& lock);
+Claim ClaimInstance(const std::string& place, const InstanceRequest& request, InstanceLock& lock);
 
 // The lock that makes one process of the session the running Zelvo. The kernel lets
 // go of it when the process ends, however it ends.

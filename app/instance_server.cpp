@@ -20,7 +20,7 @@ bool PeerIsThisUser(int fd) {
            peer.uid == ::getuid();
 }
 
-InstanceServer::InstanceServer(std::function<void(InstanceRequest)> onRequest)
+InstanceServer::InstanceServer(std::function<void(const InstanceRequest&)> onRequest)
     : onRequest_(std::move(onRequest)) {}
 
 InstanceServer::~InstanceServer() {
@@ -73,7 +73,8 @@ void InstanceServer::Accept() {
 }
 
 // The line is taken whole or not at all: a request is acted on only once its line
-// feed has come, and the answer follows once it was.
+// feed has come, and the answer follows once it was, or comes first for a request
+// whose carrying out may wait for the user.
 void InstanceServer::Read(int fd) {
     const auto found = peers_.find(fd);
     if (found == peers_.end()) {
@@ -106,7 +107,16 @@ void InstanceServer::Read(int fd) {
         Drop(fd, "it names no command");
         return;
     }
+    if (AnsweredOnReceipt(*request)) {
+        Answer(fd);
+        onRequest_(*request);
+        return;
+    }
     onRequest_(*request);
+    Answer(fd);
+}
+
+void InstanceServer::Answer(int fd) {
     static_cast<void>(::send(fd, kRequestAnswer.data(), kRequestAnswer.size(), MSG_NOSIGNAL));
     Close(fd);
 }

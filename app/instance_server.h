@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "session/instance_request.h"
+#include "session/request_line.h"
 
 class QSocketNotifier;
 
@@ -13,13 +13,14 @@ namespace zelvo {
 
 // The running Zelvo's end of the instance channel: a socket only this user can
 // reach. Each connection may bring one request line; a request from another user,
-// an unknown word or an over-long line is dropped with a word on standard error.
+// an unknown word, an expression that may not travel or an over-long line is dropped
+// with a word on standard error.
 // It is a plain Unix socket watched by the event loop, so that no network library
 // is loaded for it.
 class InstanceServer final : public QObject {
     Q_OBJECT
   public:
-    explicit InstanceServer(std::function<void(InstanceRequest)> onRequest);
+    explicit InstanceServer(std::function<void(const InstanceRequest&)> onRequest);
     ~InstanceServer() override;
     InstanceServer(const InstanceServer&) = delete;
     InstanceServer& operator=(const InstanceServer&) = delete;
@@ -39,9 +40,10 @@ class InstanceServer final : public QObject {
     void Accept();
     void Read(int fd);
     void Drop(int fd, const char* why);
+    void Answer(int fd);
     void Close(int fd);
 
-    std::function<void(InstanceRequest)> onRequest_;
+    std::function<void(const InstanceRequest&)> onRequest_;
     int listener_ = -1;
     std::map<int, Peer> peers_;
 };

@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     const std::string instancePlace =
         *instanceFolder + "/" + zelvo::SessionInstanceName(zelvo::ProcessEnvironment);
     zelvo::InstanceLock instanceLock;
-    switch (zelvo::ClaimInstance(instancePlace, zelvo::RequestOf(command.kind), instanceLock)) {
+    switch (zelvo::ClaimInstance(instancePlace, zelvo::RequestOf(command), instanceLock)) {
         case zelvo::Claim::HandedOver:
             return 0;
         case zelvo::Claim::NoAnswer:
@@ -195,6 +195,9 @@ int main(int argc, char* argv[]) {
     starting = false;
     if (ShowsBarAtStart(command.kind)) {
         handle([&] { windows.dialog.pulldown2_bar_out_Click(); });
+    }
+    if (command.kind == CommandKind::Enter) {
+        handle([&] { CarryOut(RequestOf(command), windows.dialog); });
     }
     return QApplication::exec();
 }

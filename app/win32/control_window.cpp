@@ -65,7 +65,11 @@ LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!request) {
                 return 0;
             }
-            // Answered once carried out: after --quit, the settings are written.
+            // Answered once carried out: after --quit, the settings are written. An
+            // expression entered is answered at once, as its notice waits for the user.
+            if (AnsweredOnReceipt(*request)) {
+                ::ReplyMessage(kRequestDone);
+            }
             events_.request(*request);
             return kRequestDone;
         }

@@ -53,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     // One Zelvo per user session: a later start hands its request to the running one.
     win32::InstanceMutex instanceMutex;
     if (!instanceMutex.TryAcquire()) {
-        if (win32::SendToRunning(RequestOf(command.kind)) == win32::HandOver::Delivered) {
+        if (win32::SendToRunning(RequestOf(command)) == win32::HandOver::Delivered) {
             return 0;
         }
         win32::PrintForUser(kNoAnswerText, true);
@@ -74,7 +74,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     int status = 0;
     {
         win32::Program program(instance);
-        status = program.Run(command.kind);
+        status = program.Run(command);
     }
     if (SUCCEEDED(com)) {
         ::CoUninitialize();

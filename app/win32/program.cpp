@@ -55,10 +55,13 @@ ControlWindow::Events Program::Events() {
     return events;
 }
 
-int Program::Run(CommandKind command) {
+int Program::Run(const Command& command) {
     Handle([&] { windows_.Start(); });
-    if (ShowsBarAtStart(command)) {
+    if (ShowsBarAtStart(command.kind)) {
         Handle([&] { windows_.dialog.pulldown2_bar_out_Click(); });
+    }
+    if (command.kind == CommandKind::Enter) {
+        Handle([&] { CarryOut(RequestOf(command), windows_.dialog); });
     }
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

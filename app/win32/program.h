@@ -32,7 +32,7 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     // Starts as `command` asks and runs until the program ends; the exit status.
-    int Run(CommandKind command);
+    int Run(const Command& command);
 
   private:
     void Handle(const std::function<void()>& handler);

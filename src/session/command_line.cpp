@@ -6,6 +6,7 @@
 
 #include "conversion/conversion_choice.h"
 #include "session/length_terms.h"
+#include "session/request_line.h"
 
 namespace zelvo {
 namespace {
@@ -15,15 +16,16 @@ struct Option {
     bool takesValue;
 };
 
-constexpr std::array<Option, 9> kOptions = {{{"show", false},
-                                             {"toggle", false},
-                                             {"quit", false},
-                                             {"help", false},
-                                             {"version", false},
-                                             {"convert", true},
-                                             {"decimals", true},
-                                             {"ppi", true},
-                                             {"search-provider", false}}};
+constexpr std::array<Option, 10> kOptions = {{{"show", false},
+                                              {"toggle", false},
+                                              {"quit", false},
+                                              {"help", false},
+                                              {"version", false},
+                                              {"convert", true},
+                                              {"decimals", true},
+                                              {"ppi", true},
+                                              {"enter", true},
+                                              {"search-provider", false}}};
 
 // An option as written: its name, and the value given with "=" to an option that
 // takes one.
@@ -91,6 +93,7 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     std::optional<std::string> expression;
     std::optional<std::string> decimals;
     std::optional<std::string> ppi;
+    std::optional<std::string> entered;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         Written written = OptionWritten(argument);
@@ -110,6 +113,9 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
         if (name == "convert" && expression) {
             return {CommandKind::Wrong, "one --convert at a time"};
         }
+        if (name == "enter" && entered) {
+            return {CommandKind::Wrong, "one --enter at a time"};
+        }
         show = show || name == "show";
         toggle = toggle || name == "toggle";
         quit = quit || name == "quit";
@@ -122,6 +128,8 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
             decimals = written.value;
         } else if (name == "ppi") {
             ppi = written.value;
+        } else if (name == "enter") {
+            entered = written.value;
         }
     }
     if (help) {
@@ -131,10 +139,11 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
         return {CommandKind::Version, {}};
     }
     if ((show ? 1 : 0) + (toggle ? 1 : 0) + (quit ? 1 : 0) + (expression ? 1 : 0) +
-            (searchProvider ? 1 : 0) >
+            (entered ? 1 : 0) + (searchProvider ? 1 : 0) >
         1) {
         return {CommandKind::Wrong,
-                "--show, --toggle, --quit, --convert and --search-provider exclude each other"};
+                "--show, --toggle, --quit, --convert, --enter and "
+                "--search-provider exclude each other"};
     }
     if (expression) {
         Command convert{CommandKind::Convert, {}, *expression};
@@ -154,6 +163,14 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (decimals || ppi) {
         return {CommandKind::Wrong, "--decimals and --ppi go with --convert"};
+    }
+    if (entered) {
+        if (!IsEnterableText(*entered)) {
+            return {CommandKind::Wrong, "--enter takes one line of text of at most " +
+                                            std::to_string(kMaxEnteredBytes) +
+                                            " bytes, without control characters"};
+        }
+        return {CommandKind::Enter, {}, *entered};
     }
     if (searchProvider) {
         return {CommandKind::SearchProvider, {}};
@@ -186,6 +203,10 @@ std::string UsageText() {
            "                        leaves a running Zelvo alone\n"
            "      --decimals N    with --convert: N decimals (0 to 10) instead\n"
            "      --ppi N         with --convert: N pixels per inch instead\n"
+           "      --enter EXPRESSION\n"
+           "                      show the bar with EXPRESSION in its expression box,\n"
+           "                        converted as if typed there and Enter pressed: what\n"
+           "                        cannot be converted gets the bar's own notice\n"
            "      --search-provider\n"
            "                      answer GNOME Shell's search and KRunner on the session\n"
            "                        bus (the bus starts it; it ends after a minute idle)\n"
@@ -196,11 +217,12 @@ std::string UsageText() {
            "millimetres (25.4, 10+5q, 3*2.8353); unit words may stand for the letters\n"
            "(mm, q, pt, point, in, inch, \", px, pixel, twip), and so may the Japanese names\n"
            "(ミリ, 級, ポイント, インチ, ピクセル, ツイップ): 10pt is ten points. An\n"
-           "expression that cannot be converted is told on standard error in the words of\n"
-           "the bar's notice, with exit status 1.\n"
+           "expression that --convert cannot convert is told on standard error in the\n"
+           "words of the bar's notice, with exit status 1.\n"
            "\n"
            "Without an option Zelvo starts, or shows the bar of the Zelvo already running.\n"
-           "--show and --toggle start Zelvo with its bar shown when none is running.\n";
+           "--show, --toggle and --enter start Zelvo with its bar shown when none is\n"
+           "running.\n";
 }
 
 std::string VersionText() {

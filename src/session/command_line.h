@@ -7,14 +7,25 @@
 namespace zelvo {
 
 // What the command line asks for.
-enum class CommandKind { Start, Show, Toggle, Quit, Help, Version, Convert, SearchProvider, Wrong };
+enum class CommandKind {
+    Start,
+    Show,
+    Toggle,
+    Quit,
+    Help,
+    Version,
+    Convert,
+    Enter,
+    SearchProvider,
+    Wrong
+};
 
 struct Command {
     CommandKind kind = CommandKind::Start;
     std::string problem;  // for Wrong: what was wrong, one line
 
-    // For Convert: the expression, and the decimals and the pixel density given for
-    // it instead of the stored ones.
+    // For Convert and Enter: the expression; for Convert, the decimals and the pixel
+    // density given for it instead of the stored ones.
     std::string expression;
     std::optional<int> decimals;
     std::optional<std::string> ppi;
@@ -22,7 +33,8 @@ struct Command {
 
 // Reads the arguments (the program name first). At most one of --show, --toggle and
 // --quit; or --convert EXPRESSION (-c EXPRESSION) with --decimals N (0 to 10) and
-// --ppi N (pixels per inch above 0) if wanted; no other arguments. An option may be
+// --ppi N (pixels per inch above 0) if wanted; or --enter EXPRESSION (one line of
+// text that an instance request can carry); no other arguments. An option may be
 // written with one dash (-show) or two; one that takes a value takes the next
 // argument or what follows "=" (--ppi=120). --help and --version win over the rest.
 Command ParseCommandLine(const std::vector<std::string>& arguments);

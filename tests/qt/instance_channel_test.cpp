@@ -34,18 +34,38 @@ class InstanceChannelTest : public QObject {
   private slots:
     void requestsReachTheRunningZelvoAndAreAnswered() {
         std::vector<InstanceRequest> received;
-        InstanceServer server([&](InstanceRequest request) { received.push_back(request); });
+        InstanceServer server([&](const InstanceRequest& request) { received.push_back(request); });
         QVERIFY(server.Listen(socket_));
-        for (const InstanceRequest request :
-             {InstanceRequest::Show, InstanceRequest::Toggle, InstanceRequest::Quit}) {
+        const std::vector<InstanceRequest> sent{
+            InstanceRequest::Show,
+            InstanceRequest::Toggle,
+            InstanceRequest::Quit,
+            {InstanceRequest::Enter, "25.4mm"},
+            {InstanceRequest::Enter, "12級" + std::string(kMaxEnteredBytes - 5, '0')}};
+        for (const InstanceRequest& request : sent) {
             auto handOver =
                 std::async(std::launch::async, [&] { return SendToRunning(socket_, request); });
             QTRY_VERIFY(handOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
             QCOMPARE(handOver.get(), HandOver::Delivered);
         }
-        QCOMPARE(received,
-                 (std::vector<InstanceRequest>{InstanceRequest::Show, InstanceRequest::Toggle,
-                                               InstanceRequest::Quit}));
+        QCOMPARE(received, sent);
+    }
+
+    // The notice of an expression the bar cannot convert waits for the user; the
+    // later start has its answer by then.
+    void anExpressionIsAnsweredBeforeItIsCarriedOut() {
+        std::future<HandOver> handOver;
+        bool answeredFirst = false;
+        InstanceServer server([&](const InstanceRequest&) {
+            answeredFirst = handOver.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+        });
+        QVERIFY(server.Listen(socket_));
+        handOver = std::async(std::launch::async, [&] {
+            return SendToRunning(socket_, {InstanceRequest::Enter, "12 apples"});
+        });
+        QTRY_VERIFY(handOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QCOMPARE(handOver.get(), HandOver::Delivered);
+        QVERIFY(answeredFirst);
     }
 
     void whatIsNoRequestIsDropped() {
@@ -53,10 +73,13 @@ class InstanceChannelTest : public QObject {
         InstanceServer server([&](InstanceRequest) { ++received; });
         QVERIFY(server.Listen(socket_));
         SendRaw(socket_, "frobnicate\n");
-        SendRaw(socket_, std::string(200, 's'));
+        SendRaw(socket_, std::string(kMaxRequestBytes + 10, 's'));
         SendRaw(socket_, "show");           // no line feed: never whole
         SendRaw(socket_, "show toggle\n");  // one word only
         SendRaw(socket_, std::string(100, ' ') + "show\n");
+        SendRaw(socket_, "enter 1\r\n");
+        SendRaw(socket_, "enter 1\x1b[2J\n");
+        SendRaw(socket_, "enter " + std::string(kMaxEnteredBytes + 1, '1') + "\n");
         SendRaw(socket_, "toggle\n");
         QTRY_COMPARE(received, 1);
         QTest::qWait(50);

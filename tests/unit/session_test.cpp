@@ -3,11 +3,8 @@
 #include <map>
 #include <set>
 
-#include "control/window_set.h"
-#include "fake/fake_platform.h"
 #include "session/command_line.h"
 #include "session/desktop_session.h"
-#include "session/instance_request.h"
 #include "session/session_instance.h"
 #include "session/settings_place.h"
 
@@ -56,43 +53,6 @@ TEST(CommandLineTest, AnswersFollowGnuConventions) {
     EXPECT_FALSE(AnswerCommandLine({CommandKind::Toggle, {}}).has_value());
     EXPECT_TRUE(ShowsBarAtStart(CommandKind::Toggle));
     EXPECT_FALSE(ShowsBarAtStart(CommandKind::Start));
-}
-
-TEST(InstanceRequestTest, LinesRoundTripAndNothingElseIsARequest) {
-    for (const InstanceRequest request :
-         {InstanceRequest::Show, InstanceRequest::Toggle, InstanceRequest::Quit}) {
-        std::string line = RequestLine(request);
-        ASSERT_EQ(line.back(), '\n');
-        line.pop_back();
-        EXPECT_EQ(ParseRequestLine(line), request);
-    }
-    EXPECT_FALSE(ParseRequestLine("show\n").has_value());
-    EXPECT_FALSE(ParseRequestLine("SHOW").has_value());
-    EXPECT_FALSE(ParseRequestLine("").has_value());
-    EXPECT_EQ(RequestOf(CommandKind::Start), InstanceRequest::Show);
-    EXPECT_EQ(RequestOf(CommandKind::Toggle), InstanceRequest::Toggle);
-    EXPECT_EQ(RequestOf(CommandKind::Quit), InstanceRequest::Quit);
-}
-
-// A request from a later start does what the tray menu, the hot key and 終了 do.
-TEST(InstanceRequestTest, RequestsMakeTheModelCallsOfTheMenusAndTheHotKey) {
-    fake::FakePlatform fake;
-    fake.paths.programFolder = "/program";
-    WindowSet windows{fake.platform};
-    windows.Start();
-    windows.bar.Visible = false;
-
-    CarryOut(InstanceRequest::Show, windows.dialog);
-    EXPECT_TRUE(windows.bar.Visible);
-
-    fake.windowOps.barForeground = true;
-    CarryOut(InstanceRequest::Toggle, windows.dialog);
-    EXPECT_FALSE(windows.bar.Visible);  // a bar in front is put away, as the hot key does
-
-    fake.textFiles.writes = 0;
-    CarryOut(InstanceRequest::Quit, windows.dialog);
-    EXPECT_EQ(fake.textFiles.writes, 1);
-    EXPECT_EQ(fake.toolkit.quits, 1);
 }
 
 std::optional<std::string> From(const std::map<std::string, std::string>& variables,

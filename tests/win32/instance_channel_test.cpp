@@ -41,13 +41,16 @@ TEST(InstanceChannelTest, EveryRequestReachesTheControlWindowAndIsAnswered) {
     ASSERT_NE(control, nullptr);
 
     received.clear();
-    for (const InstanceRequest request :
-         {InstanceRequest::Show, InstanceRequest::Toggle, InstanceRequest::Quit}) {
+    const std::vector<InstanceRequest> sent{
+        InstanceRequest::Show,
+        InstanceRequest::Toggle,
+        InstanceRequest::Quit,
+        {InstanceRequest::Enter, "25.4mm"},
+        {InstanceRequest::Enter, "12級" + std::string(kMaxEnteredBytes - 5, '0')}};
+    for (const InstanceRequest& request : sent) {
         EXPECT_EQ(SendToRunning(request, kTestClass), HandOver::Delivered);
     }
-    EXPECT_EQ(received,
-              (std::vector<InstanceRequest>{InstanceRequest::Show, InstanceRequest::Toggle,
-                                            InstanceRequest::Quit}));
+    EXPECT_EQ(received, sent);
     ::DestroyWindow(control);
     ::UnregisterClassW(kTestClass, windowClass.hInstance);
 }
@@ -58,6 +61,9 @@ TEST(InstanceChannelTest, OnlyWholeRequestLinesWithTheMarkCount) {
     EXPECT_FALSE(RequestIn(DataOf(kRequestMark, "toggle")).has_value());
     EXPECT_FALSE(RequestIn(DataOf(kRequestMark, "format c:\n")).has_value());
     EXPECT_FALSE(RequestIn(DataOf(kRequestMark, "")).has_value());
+    EXPECT_EQ(RequestIn(DataOf(kRequestMark, "enter 10pt\n")),
+              InstanceRequest(InstanceRequest::Enter, "10pt"));
+    EXPECT_FALSE(RequestIn(DataOf(kRequestMark, "enter 1\r\n")).has_value());
     EXPECT_FALSE(
         RequestIn(DataOf(kRequestMark, std::string(kMaxRequestBytes, 'x') + "\n")).has_value());
     COPYDATASTRUCT empty = DataOf(kRequestMark, "quit\n");

@@ -30,7 +30,7 @@ bool InstanceMutex::TryAcquire(const wchar_t* name) {
     return true;
 }
 
-HandOver SendToRunning(InstanceRequest request, const wchar_t* windowClass) {
+HandOver SendToRunning(const InstanceRequest& request, const wchar_t* windowClass) {
     const std::string line = RequestLine(request);
     COPYDATASTRUCT data{};
     data.dwData = kRequestMark;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/win32/windows_api.h"
-#include "session/instance_request.h"
+#include "session/request_line.h"
 
 namespace zelvo::win32 {
 
@@ -40,7 +40,8 @@ enum class HandOver { Delivered, NoAnswer };
 // Gives `request` to the control window of class `windowClass` and waits for its
 // answer; while the mutex's holder is still starting (no window yet) it tries again
 // for a few seconds before it gives up.
-HandOver SendToRunning(InstanceRequest request, const wchar_t* windowClass = kControlWindowClass);
+HandOver SendToRunning(const InstanceRequest& request,
+                       const wchar_t* windowClass = kControlWindowClass);
 
 // The request a WM_COPYDATA message carries; none for anything else, so that another
 // program's message does nothing.
