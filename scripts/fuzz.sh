@@ -14,7 +14,7 @@ cmake --build --preset fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-for target in evaluator decimal_format settings_reader code_page_932; do
+for target in evaluator decimal_format settings_reader code_page_932 length_query; do
     cp -r "tests/fuzz/corpus/$target" "$work/$target"
     if ! (cd "$work" && "$OLDPWD/build/fuzz/tests/fuzz/fuzz_$target" -max_total_time="$seconds" \
               -dict="$OLDPWD/tests/fuzz/$target.dict" -print_final_stats=1 "$work/$target" \
