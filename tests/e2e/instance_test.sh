@@ -60,7 +60,7 @@ check "--show leaves a shown bar shown" "yes" "$(bar_is_shown && echo yes || ech
 # What is not a request is dropped with a word, and nothing happens.
 /usr/bin/python3 - "$socket" <<'PY'
 import socket, sys
-for payload in (b"frobnicate\n", b"x" * 100, b"quit"):
+for payload in (b"frobnicate\n", b"x" * 2000, b"quit"):
     peer = socket.socket(socket.AF_UNIX)
     peer.connect(sys.argv[1])
     peer.sendall(payload)
