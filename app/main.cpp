@@ -182,8 +182,9 @@ int main(int argc, char* argv[]) {
     TerminationSignals terminationSignals(endProgram);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, endProgram);
 
-    InstanceServer instanceServer(
-        [&](InstanceRequest request) { handle([&] { CarryOut(request, windows.dialog); }); });
+    InstanceServer instanceServer([&](const InstanceRequest& request) {
+        handle([&] { CarryOut(request, windows.dialog); });
+    });
     if (!instanceServer.Listen(InstanceSocketPath(instancePlace))) {
         std::fputs(
             "zelvo: cannot listen on the instance socket; later starts cannot reach this "

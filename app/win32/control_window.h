@@ -22,7 +22,7 @@ class ControlWindow {
         // An event of the tray icon: the lParam of its callback message.
         std::function<void(LPARAM event)> tray;
         std::function<void()> trayRestarted;
-        std::function<void(InstanceRequest)> request;
+        std::function<void(const InstanceRequest&)> request;
         std::function<void()> sessionEnding;
     };
 

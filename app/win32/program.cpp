@@ -48,7 +48,7 @@ ControlWindow::Events Program::Events() {
         });
     };
     events.trayRestarted = [this] { tray_.Readd(); };
-    events.request = [this](InstanceRequest request) {
+    events.request = [this](const InstanceRequest& request) {
         Handle([&] { CarryOut(request, windows_.dialog); });
     };
     events.sessionEnding = [this] { Handle([&] { windows_.dialog.EndProgram(); }); };

@@ -70,7 +70,7 @@ class InstanceChannelTest : public QObject {
 
     void whatIsNoRequestIsDropped() {
         int received = 0;
-        InstanceServer server([&](InstanceRequest) { ++received; });
+        InstanceServer server([&](const InstanceRequest&) { ++received; });
         QVERIFY(server.Listen(socket_));
         SendRaw(socket_, "frobnicate\n");
         SendRaw(socket_, std::string(kMaxRequestBytes + 10, 's'));
@@ -88,7 +88,7 @@ class InstanceChannelTest : public QObject {
 
     void aLineSentInPiecesCountsOnceWholeAndOnlyThisUserMayConnect() {
         int received = 0;
-        InstanceServer server([&](InstanceRequest) { ++received; });
+        InstanceServer server([&](const InstanceRequest&) { ++received; });
         QVERIFY(server.Listen(socket_));
         struct stat status {};
         QVERIFY(::stat(socket_.c_str(), &status) == 0);
@@ -120,7 +120,7 @@ class InstanceChannelTest : public QObject {
         QCOMPARE(SendToRunning(socket_, InstanceRequest::Show), HandOver::NoInstance);
 
         int received = 0;
-        InstanceServer server([&](InstanceRequest) { ++received; });
+        InstanceServer server([&](const InstanceRequest&) { ++received; });
         QVERIFY(server.Listen(socket_));
         auto handOver = std::async(std::launch::async,
                                    [&] { return SendToRunning(socket_, InstanceRequest::Show); });
