@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 #include "platform/posix/posix_text_files.h"
 #include "platform/search/gnome_search_provider.h"
@@ -27,14 +26,24 @@ void OpenBar(const std::string& term) {
                             {QStringLiteral("--enter"), QString::fromStdString(term)});
 }
 
+// The Qt platform, chosen before the application exists: where there is an X server
+// (XWayland in a Wayland session too) the X11 one, whose clipboard a process without
+// a window may set and Wayland desktops pass on; a Wayland client may set it only
+// from a window with the focus. Without a display the provider still answers, only a
+// copied value has no clipboard to go to. A platform the user chose other than
+// Wayland is kept.
+void ChoosePlatform() {
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    if (!chosen.isEmpty() && !chosen.startsWith("wayland")) {
+        return;
+    }
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
+}
+
 }  // namespace
 
 int RunSearchProvider(int argc, char* argv[], const std::string& settingsFile) {
-    // Started by the bus where no display is known, it still answers; only a copied
-    // value then has no clipboard to go to.
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    ChoosePlatform();
     const QGuiApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvo.Zelvo"));
 

@@ -5,7 +5,7 @@ import sys
 
 import dbus
 
-KEYSYMS = {"ctrl": 0xFFE3, "alt": 0xFFE9, "shift": 0xFFE1, "super": 0xFFEB}
+KEYSYMS = {"ctrl": 0xFFE3, "alt": 0xFFE9, "shift": 0xFFE1, "super": 0xFFEB, "return": 0xFF0D}
 
 
 def keysym(name):
