@@ -29,4 +29,4 @@ dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>/de
 pids+=($!)
 read -r -t 10 DBUS_SESSION_BUS_ADDRESS <"$work/bus"
 export DBUS_SESSION_BUS_ADDRESS
-/usr/bin/python3 bench/search_timing.py 20 500
+/usr/bin/python3 bench/search_timing.py "${COLD_RUNS:-20}" "${WARM_RUNS:-500}"
