@@ -25,7 +25,7 @@ Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 pids+=($!)
 read -r -t 15 display <"$work/display"
 export DISPLAY=":$display"
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>/dev/null &
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
 pids+=($!)
 read -r -t 10 DBUS_SESSION_BUS_ADDRESS <"$work/bus"
 export DBUS_SESSION_BUS_ADDRESS

@@ -33,7 +33,7 @@ start_bus() {
     local fifo
     fifo=$(mktemp -u "$e2e_work/bus.XXXXXX")
     mkfifo "$fifo"
-    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fifo" 2>/dev/null &
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fifo" >/dev/null 2>&1 &
     e2e_pids+=($!)
     read -r -t 10 bus_address <"$fifo"
 }

@@ -85,6 +85,9 @@ expected_files() {
     done
     echo share/icons/hicolor/scalable/apps/zelvo.svg
     echo share/metainfo/org.zelvo.Zelvo.metainfo.xml
+    echo share/dbus-1/services/org.zelvo.Zelvo.SearchProvider.service
+    echo share/gnome-shell/search-providers/org.zelvo.Zelvo.search-provider.ini
+    echo share/krunner/dbusplugins/org.zelvo.Zelvo.desktop
     echo share/man/man1/zelvo.1.gz
     echo share/doc/zelvo/copyright
     echo share/doc/zelvo/changelog.gz
@@ -92,6 +95,10 @@ expected_files() {
 }
 expected_files | sort >"$work/expected"
 check "files in the package" "" "$(diff "$work/expected" "$work/files" || true)"
+check "the bus starts the packaged program for the desktops' searches" \
+    "Exec=/usr/bin/zelvo --search-provider" \
+    "$(dpkg-deb --fsys-tarfile "$deb" |
+        tar -xO ./usr/share/dbus-1/services/org.zelvo.Zelvo.SearchProvider.service | grep '^Exec=')"
 check "skins in the package" 3 "$(grep -c '^share/zelvo/skin/skin_[a-z]*/mm.gif$' "$work/files")"
 check "no portable marker in the package" "" "$(grep '/portable$' "$work/contents" || true)"
 

@@ -30,7 +30,7 @@ check "KRunner's entry makes it a D-Bus runner at the same place" \
 # installed tree.
 fifo=$(mktemp -u "$e2e_work/bus.XXXXXX")
 mkfifo "$fifo"
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fifo" 2>"$e2e_work/bus.log" &
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fifo" >"$e2e_work/bus.log" 2>&1 &
 e2e_pids+=($!)
 read -r -t 10 DBUS_SESSION_BUS_ADDRESS <"$fifo"
 export DBUS_SESSION_BUS_ADDRESS

@@ -18,12 +18,12 @@ class GnomeSearchProvider : public QDBusAbstractAdaptor {
   public:
     GnomeSearchProvider(QObject* object, LengthSearch& search);
 
-  public slots:
-    QStringList GetInitialResultSet(const QStringList& terms);
-    QStringList GetSubsearchResultSet(const QStringList& previousResults, const QStringList& terms);
-    QList<QVariantMap> GetResultMetas(const QStringList& identifiers);
-    void ActivateResult(const QString& identifier, const QStringList& terms, uint timestamp);
-    void LaunchSearch(const QStringList& terms, uint timestamp);
+    Q_SLOT QStringList GetInitialResultSet(const QStringList& terms);
+    Q_SLOT QStringList GetSubsearchResultSet(const QStringList& previousResults,
+                                             const QStringList& terms);
+    Q_SLOT QList<QVariantMap> GetResultMetas(const QStringList& identifiers);
+    Q_SLOT void ActivateResult(const QString& identifier, const QStringList& terms, uint timestamp);
+    Q_SLOT void LaunchSearch(const QStringList& terms, uint timestamp);
 
   private:
     LengthSearch& search_;

@@ -19,11 +19,10 @@ class KRunnerRunner : public QDBusAbstractAdaptor {
   public:
     KRunnerRunner(QObject* object, LengthSearch& search);
 
-  public slots:
-    QList<KRunnerMatch> Match(const QString& query);
-    QList<KRunnerAction> Actions();
-    void Run(const QString& matchId, const QString& actionId);
-    void Teardown();
+    Q_SLOT QList<KRunnerMatch> Match(const QString& query);
+    Q_SLOT QList<KRunnerAction> Actions();
+    Q_SLOT void Run(const QString& matchId, const QString& actionId);
+    Q_SLOT void Teardown();
 
   private:
     LengthSearch& search_;
