@@ -34,6 +34,7 @@ packages=(
     python3
     dbus
     python3-dbus
+    libglib2.0-bin
     python3-gi
     weston
     xwayland
