@@ -27,7 +27,7 @@ script -qfec "orca --replace --disable braille --disable main-window --debug-fil
     "$spoken" >/dev/null 2>&1 </dev/null &
 e2e_pids+=($!)
 said() { { tr -d '\r' <"$spoken"; } 2>/dev/null | sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)'[[{].*$/\1/p"; }
-e2e_wait "Orca on the bar" 'said | grep -qx "Zelvo frame."' || true
+e2e_wait "Orca on the bar" 'said | grep -qx ".* text\."' || true
 check "Orca says the focused box's name on coming to the bar" "計算式 / expression text." \
     "$(said | grep -m 1 -x '.* text\.')"
 
